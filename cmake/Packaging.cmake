@@ -1,0 +1,1 @@
+# Packaging comes with the install rules.

@@ -1,0 +1,83 @@
+#include "platform/Application.h"
+
+#include "platform/ErrorReport.h"
+
+#include <QWidget>
+
+namespace {
+QString& titleSlot()
+{
+    static QString title;
+    return title;
+}
+} // namespace
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    // The main window alone decides when the program ends.
+    setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application()
+{
+    destroyForms();
+}
+
+QString Application::title()
+{
+    return titleSlot();
+}
+
+void Application::setTitle(const QString& title)
+{
+    titleSlot() = title;
+}
+
+QWidget* Application::mainForm() const
+{
+    return m_forms.empty() ? nullptr : m_forms.front().get();
+}
+
+void Application::adopt(std::unique_ptr<QWidget> form)
+{
+    m_forms.push_back(std::move(form));
+}
+
+int Application::run()
+{
+    QWidget* main = mainForm();
+    if (!main)
+        return 0;
+    main->show();
+    exec();
+    destroyForms();
+    return 0;
+}
+
+void Application::destroyForms()
+{
+    for (const auto& form : m_forms)
+        form->hide();
+    while (!m_forms.empty())
+        m_forms.pop_back();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    if (event->type() == QEvent::Close && receiver == mainForm()) {
+        // Let the window close first, then end the loop: closing asks no question.
+        const bool handled = QApplication::notify(receiver, event);
+        if (event->isAccepted())
+            QMetaObject::invokeMethod(this, &QCoreApplication::quit, Qt::QueuedConnection);
+        return handled;
+    }
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowErrorReport(error);
+    } catch (...) {
+        ShowErrorReport(QStringLiteral("Unknown error"));
+    }
+    return false;
+}

@@ -1,0 +1,70 @@
+#include "platform/Drawing.h"
+
+#include <QPainter>
+
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+void FillRect(QPainter& canvas, const QRect& rect)
+{
+    canvas.fillRect(rect, canvas.brush());
+}
+
+void InflateRect(QRect& rect, int dx, int dy)
+{
+    rect.adjust(-dx, -dy, dx, dy);
+}
+
+void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigned flags)
+{
+    int qtFlags = (flags & Dt::NoPrefix) ? 0 : int(Qt::TextShowMnemonic);
+    if (flags & Dt::Right)
+        qtFlags |= Qt::AlignRight;
+    else if (flags & Dt::Center)
+        qtFlags |= Qt::AlignHCenter;
+    else
+        qtFlags |= Qt::AlignLeft;
+    if (flags & Dt::SingleLine)
+        qtFlags |= Qt::TextSingleLine | ((flags & Dt::VCenter) ? Qt::AlignVCenter : Qt::AlignTop);
+    else
+        qtFlags |= Qt::AlignTop;
+    if (flags & Dt::ExpandTabs)
+        qtFlags |= Qt::TextExpandTabs;
+
+    canvas.save();
+    if (!(flags & Dt::NoClip))
+        canvas.setClipRect(rect, Qt::IntersectClip);
+    canvas.drawText(rect, qtFlags | Qt::TextDontClip, text);
+    canvas.restore();
+}
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t product = std::int64_t{a} * b;
+    const std::uint64_t magnitude = static_cast<std::uint64_t>(std::llabs(product));
+    const std::uint64_t divisor = static_cast<std::uint64_t>(std::llabs(std::int64_t{c}));
+    const std::uint64_t quotient = (magnitude + divisor / 2) / divisor;
+    if (quotient > static_cast<std::uint64_t>(std::numeric_limits<int>::max()))
+        return -1;
+    const bool negative = (product < 0) != (c < 0);
+    const auto result = static_cast<int>(quotient);
+    return negative ? -result : result;
+}
+
+void Frame3D(QPainter& canvas, QRect& rect, const QColor& top, const QColor& bottom, int width)
+{
+    for (int ring = 0; ring < width; ++ring) {
+        const int left = rect.x();
+        const int topEdge = rect.y();
+        const int right = rect.x() + rect.width(); // exclusive
+        const int bottomEdge = rect.y() + rect.height();
+        canvas.fillRect(QRect(left, topEdge, 1, bottomEdge - topEdge - 1), top);
+        canvas.fillRect(QRect(left, topEdge, right - left - 1, 1), top);
+        canvas.fillRect(QRect(right - 1, topEdge, 1, bottomEdge - topEdge), bottom);
+        canvas.fillRect(QRect(left, bottomEdge - 1, right - left, 1), bottom);
+        InflateRect(rect, -1, -1);
+    }
+}

@@ -1,0 +1,55 @@
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <utility>
+
+namespace {
+
+MessageBoxHandler& handlerSlot()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+QMessageBox::Icon toQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void showRealBox(const MessageBoxRequest& request)
+{
+    QMessageBox box(toQtIcon(request.icon), request.caption, request.text, QMessageBox::Ok, request.owner);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    // Modal for the whole application: every window waits until the box is dismissed.
+    box.setWindowModality(Qt::ApplicationModal);
+    QWidget* previousFocus = QApplication::focusWidget();
+    box.exec();
+    if (previousFocus)
+        previousFocus->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+void ShowMessageBox(const MessageBoxRequest& request)
+{
+    if (const MessageBoxHandler& handler = handlerSlot())
+        handler(request);
+    else
+        showRealBox(request);
+}
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
+{
+    return std::exchange(handlerSlot(), std::move(handler));
+}

@@ -1,0 +1,18 @@
+// Shared main of the GUI test programs: an offscreen application with a pinned locale, so that no
+// test depends on the machine's display or regional settings.
+#include "platform/Application.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ::testing::InitGoogleTest(&argc, argv);
+    Application app(argc, argv);
+    Application::setTitle(QStringLiteral("Quorlin"));
+    return RUN_ALL_TESTS();
+}
