@@ -3,10 +3,16 @@
 #include "calculator/Main.h"
 #include "platform/Application.h"
 
+void CreateForms(Application& application)
+{
+    Application::setTitle(QStringLiteral("Quorlin"));
+    FM_Main = application.createForm<TFM_Main>();
+}
+
 int RunQuorlin(int argc, char** argv)
 {
     Application application(argc, argv);
-    Application::setTitle(QStringLiteral("Quorlin"));
-    FM_Main = application.createForm<TFM_Main>();
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.zelmoor.Quorlin"));
+    CreateForms(application);
     return application.run();
 }

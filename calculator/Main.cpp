@@ -1,13 +1,405 @@
 #include "calculator/Main.h"
 
+#include "arithmetic/ExportText.h"
+#include "arithmetic/NumberText.h"
+#include "arithmetic/Product.h"
+#include "platform/Button.h"
+#include "platform/Clipboard.h"
+#include "platform/ColorValue.h"
+#include "platform/Drawing.h"
+#include "platform/ErrorReport.h"
+#include "platform/LayoutGroup.h"
+#include "platform/LayoutItem.h"
+#include "platform/LayoutLook.h"
+#include "platform/MessageBox.h"
+#include "platform/SpinEdit.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 TFM_Main* FM_Main = nullptr;
+
+namespace {
+
+constexpr TColor WindowColor = RgbColor(232, 232, 255);
+constexpr int WindowFontPixels = 11;
+constexpr int GridFontPixels = 11;
+constexpr int DimensionGroupHeight = 50;
+constexpr int ButtonWidth = 90;
+constexpr int CountEditorWidth = 45;
+constexpr int BottomSpaceWidth = 10;
+constexpr int ButtonRowGap = 5;
+constexpr int RootMargin = 6;
+constexpr int DimensionMaximum = 20;
+
+const QString ValidationMessage = QStringLiteral("All Matrix A and Matrix B values must be Numeric!");
+
+QFont msSansSerif(int pixels)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// Dimension values are 64-bit while typed; everything downstream takes 32 bits.
+int ToInt32(qint64 value)
+{
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        throw std::range_error("Range check error");
+    return static_cast<int>(value);
+}
+
+std::string cellText(const StringGrid* grid, int col, int row)
+{
+    return grid->cell(col, row).toStdString();
+}
+
+QLineEdit* countDisplay(const QString& name, bool readOnly, QWidget* parent)
+{
+    auto* display = new QLineEdit(name, parent);
+    display->setObjectName(name);
+    display->setFixedWidth(CountEditorWidth);
+    display->setReadOnly(readOnly);
+    display->setEnabled(false);
+    return display;
+}
+
+} // namespace
 
 TFM_Main::TFM_Main(QWidget* parent)
     : Form(parent)
 {
     setObjectName(QStringLiteral("FM_Main"));
     setWindowTitle(QStringLiteral("Quorlin"));
-    resize(709, 362);
+    setFont(msSansSerif(WindowFontPixels));
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, ResolveColor(WindowColor));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+    setMinimumSize(ClientWidth, ClientHeight);
+    resize(ClientWidth, ClientHeight);
+
+    createLooks();
+    createComponents();
+    createLayout();
+    connectHandlers();
+    setTabOrder();
+    setOnShow([this] { FormShow(); });
 }
 
 TFM_Main::~TFM_Main() = default;
+
+void TFM_Main::createLooks()
+{
+    dxLayoutLookAndFeelList = new QObject(this);
+    dxLayoutLookAndFeelList->setObjectName(QStringLiteral("dxLayoutLookAndFeelList"));
+    dxLayoutBaseLook = new LayoutLook(LayoutLook::Style::Web, dxLayoutLookAndFeelList);
+    dxLayoutBaseLook->setObjectName(QStringLiteral("dxLayoutBaseLook"));
+    dxLayoutBaseLook->setGroupBackground(WindowColor);
+    dxLayoutMatrixGroups = new LayoutLook(LayoutLook::Style::Web, dxLayoutLookAndFeelList);
+    dxLayoutMatrixGroups->setObjectName(QStringLiteral("dxLayoutMatrixGroups"));
+    dxLayoutMatrixGroups->setCaptionBarColor(clMoneyGreen);
+    dxLayoutRowColLook = new LayoutLook(LayoutLook::Style::Editor, dxLayoutLookAndFeelList);
+    dxLayoutRowColLook->setObjectName(QStringLiteral("dxLayoutRowColLook"));
+}
+
+void TFM_Main::createComponents()
+{
+    const auto spinEditor = [this](const QString& name) {
+        auto* editor = new SpinEdit(this);
+        editor->setObjectName(name);
+        editor->setMinValue(1);
+        editor->setMaxValue(1);
+        editor->setValue(1);
+        return editor;
+    };
+    edtARow = spinEditor(QStringLiteral("edtARow"));
+    edtACol = spinEditor(QStringLiteral("edtACol"));
+    edtBCol = spinEditor(QStringLiteral("edtBCol"));
+    edtBRow = countDisplay(QStringLiteral("edtBRow"), false, this);
+    edtRRows = countDisplay(QStringLiteral("edtRRows"), true, this);
+    edtRCols = countDisplay(QStringLiteral("edtRCols"), true, this);
+
+    const auto grid = [this](const QString& name, bool editable) {
+        auto* g = new StringGrid(this);
+        g->setObjectName(name);
+        g->setEditable(editable);
+        g->setFont(msSansSerif(GridFontPixels));
+        // The result grid is reached only by the mouse.
+        g->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
+        return g;
+    };
+    grdMatrixA = grid(QStringLiteral("grdMatrixA"), true);
+    grdMatrixB = grid(QStringLiteral("grdMatrixB"), true);
+    grdMatrixR = grid(QStringLiteral("grdMatrixR"), false);
+
+    const auto button = [this](const QString& name, const QString& caption) {
+        auto* b = new Button(caption, this);
+        b->setObjectName(name);
+        b->setFixedWidth(ButtonWidth);
+        return b;
+    };
+    btnCalculate = button(QStringLiteral("btnCalculate"), QStringLiteral("Calculate"));
+    btnCalculate->setToolTip(QStringLiteral("Perform matrix multiplication"));
+    btnCopy = button(QStringLiteral("btnCopy"), QStringLiteral("Copy"));
+    btnCopy->setToolTip(QStringLiteral("Copy result matrix to clipboard as CSV"));
+    btnCopy->setEnabled(false);
+    btnAbout = button(QStringLiteral("btnAbout"), QStringLiteral("About"));
+    btnExit = button(QStringLiteral("btnExit"), QStringLiteral("Exit"));
+}
+
+void TFM_Main::createLayout()
+{
+    dxLayoutControl1 = new QWidget(this);
+    dxLayoutControl1->setObjectName(QStringLiteral("dxLayoutControl1"));
+    auto* client = new QVBoxLayout(this);
+    client->setContentsMargins(0, 0, 0, 0);
+    client->addWidget(dxLayoutControl1);
+    auto* container = new QVBoxLayout(dxLayoutControl1);
+    container->setContentsMargins(0, 0, 0, 0);
+
+    const auto group = [](const QString& name, Qt::Orientation orientation, QWidget* parent) {
+        auto* g = new LayoutGroup(orientation, parent);
+        g->setObjectName(name);
+        return g;
+    };
+    const auto item = [](const QString& name, QWidget* control, QWidget* parent) {
+        auto* i = new LayoutItem(control, parent);
+        i->setObjectName(name);
+        return i;
+    };
+
+    dxLayoutControl1Group_Root = group(QStringLiteral("dxLayoutControl1Group_Root"), Qt::Vertical, dxLayoutControl1);
+    dxLayoutControl1Group_Root->setLook(dxLayoutBaseLook);
+    dxLayoutControl1Group_Root->layout()->setContentsMargins(RootMargin, RootMargin, RootMargin, RootMargin);
+    container->addWidget(dxLayoutControl1Group_Root);
+
+    lcgMatrices = group(QStringLiteral("lcgMatrices"), Qt::Horizontal, dxLayoutControl1Group_Root);
+    lcgMatrices->setCaption(QStringLiteral("Matrices"));
+    lcgMatrices->setEqualChildWidths();
+    dxLayoutControl1Group_Root->addChild(lcgMatrices, {}, 1);
+
+    const auto matrixGroup = [&](const QString& name, const QString& caption) {
+        LayoutGroup* g = group(name, Qt::Vertical, lcgMatrices);
+        g->setCaption(caption);
+        g->setShowBorder(true);
+        g->setLook(dxLayoutMatrixGroups);
+        lcgMatrices->addChild(g);
+        return g;
+    };
+    const auto dimensionGroup = [&](const QString& name, LayoutGroup* parent) {
+        LayoutGroup* g = group(name, Qt::Vertical, parent);
+        g->setLook(dxLayoutRowColLook);
+        g->setFixedHeight(DimensionGroupHeight);
+        parent->addChild(g, Qt::AlignHCenter | Qt::AlignTop);
+        return g;
+    };
+    const auto captioned = [&](const QString& name, const QString& caption, QWidget* control, LayoutGroup* parent) {
+        LayoutItem* i = item(name, control, parent);
+        i->setCaption(caption);
+        parent->addChild(i, Qt::AlignLeft);
+        return i;
+    };
+    const auto gridItem = [&](const QString& name, StringGrid* grid, LayoutGroup* parent) {
+        LayoutItem* i = item(name, grid, parent);
+        i->setControlBorder(true);
+        parent->addChild(i, {}, 1);
+        return i;
+    };
+    const auto buttonItem = [&](const QString& name, Button* control, LayoutGroup* parent) {
+        LayoutItem* i = item(name, control, parent);
+        parent->addChild(i, Qt::AlignRight);
+        return i;
+    };
+
+    lcgMatrixA = matrixGroup(QStringLiteral("lcgMatrixA"), QStringLiteral("Matrix A"));
+    dxLayoutControl1Group1 = dimensionGroup(QStringLiteral("dxLayoutControl1Group1"), lcgMatrixA);
+    dxLayoutControl1Item7 = captioned(QStringLiteral("dxLayoutControl1Item7"), QStringLiteral("Rows"), edtARow,
+                                      dxLayoutControl1Group1);
+    dxLayoutControl1Item9 = captioned(QStringLiteral("dxLayoutControl1Item9"), QStringLiteral("Columns"), edtACol,
+                                      dxLayoutControl1Group1);
+    dxLayoutControl1Item3 = gridItem(QStringLiteral("dxLayoutControl1Item3"), grdMatrixA, lcgMatrixA);
+    // Keeps A's grid level with the grids above the Calculate and Copy rows.
+    dxLayoutControl1SpaceItem2 = new QWidget(lcgMatrixA);
+    dxLayoutControl1SpaceItem2->setObjectName(QStringLiteral("dxLayoutControl1SpaceItem2"));
+    dxLayoutControl1SpaceItem2->setFixedSize(BottomSpaceWidth, Button::Height);
+    lcgMatrixA->addChild(dxLayoutControl1SpaceItem2, Qt::AlignLeft);
+
+    lcgMatrixB = matrixGroup(QStringLiteral("lcgMatrixB"), QStringLiteral("Matrix B"));
+    dxLayoutControl1Group2 = dimensionGroup(QStringLiteral("dxLayoutControl1Group2"), lcgMatrixB);
+    dxLayoutControl1Item11 = captioned(QStringLiteral("dxLayoutControl1Item11"), QStringLiteral("Rows"), edtBRow,
+                                       dxLayoutControl1Group2);
+    dxLayoutControl1Item10 = captioned(QStringLiteral("dxLayoutControl1Item10"), QStringLiteral("Columns"), edtBCol,
+                                       dxLayoutControl1Group2);
+    dxLayoutControl1Item4 = gridItem(QStringLiteral("dxLayoutControl1Item4"), grdMatrixB, lcgMatrixB);
+    dxLayoutControl1Item6 = buttonItem(QStringLiteral("dxLayoutControl1Item6"), btnCalculate, lcgMatrixB);
+
+    lcgResultMatrix = matrixGroup(QStringLiteral("lcgResultMatrix"), QStringLiteral("Result Matrix"));
+    dxLayoutControl1Group3 = dimensionGroup(QStringLiteral("dxLayoutControl1Group3"), lcgResultMatrix);
+    dxLayoutControl1Item13 = captioned(QStringLiteral("dxLayoutControl1Item13"), QStringLiteral("Rows"), edtRRows,
+                                       dxLayoutControl1Group3);
+    dxLayoutControl1Item12 = captioned(QStringLiteral("dxLayoutControl1Item12"), QStringLiteral("Columns"), edtRCols,
+                                       dxLayoutControl1Group3);
+    dxLayoutControl1Item5 = gridItem(QStringLiteral("dxLayoutControl1Item5"), grdMatrixR, lcgResultMatrix);
+    dxLayoutControl1Item8 = buttonItem(QStringLiteral("dxLayoutControl1Item8"), btnCopy, lcgResultMatrix);
+
+    for (LayoutGroup* g : {dxLayoutControl1Group1, dxLayoutControl1Group2, dxLayoutControl1Group3})
+        g->alignCaptions();
+
+    dxLayoutControl1Group_Root->addSpacing(ButtonRowGap);
+    lcgButtons = group(QStringLiteral("lcgButtons"), Qt::Horizontal, dxLayoutControl1Group_Root);
+    lcgButtons->setCaption(QStringLiteral("Buttons"));
+    dxLayoutControl1Group_Root->addChild(lcgButtons);
+    lcgButtons->addStretch();
+    dxLayoutControl1Item1 = buttonItem(QStringLiteral("dxLayoutControl1Item1"), btnAbout, lcgButtons);
+    dxLayoutControl1Item2 = buttonItem(QStringLiteral("dxLayoutControl1Item2"), btnExit, lcgButtons);
+}
+
+void TFM_Main::connectHandlers()
+{
+    connect(btnExit, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnExitClick));
+    connect(btnCalculate, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCalculateClick));
+    connect(btnCopy, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCopyClick));
+    connect(edtARow, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtARowPropertiesChange));
+    connect(edtACol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtAColPropertiesChange));
+    connect(edtBCol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtBColPropertiesChange));
+    for (StringGrid* grid : {grdMatrixA, grdMatrixB, grdMatrixR})
+        connect(grid, &StringGrid::drawCell, this, &TFM_Main::grdMatrixDrawCell);
+}
+
+void TFM_Main::setTabOrder()
+{
+    QWidget* const order[] = {edtARow,  edtACol,  grdMatrixA, edtBRow, edtBCol,  grdMatrixB, btnCalculate,
+                              edtRRows, edtRCols, grdMatrixR, btnCopy, btnAbout, btnExit};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    edtARow->setFocus(Qt::OtherFocusReason);
+}
+
+void TFM_Main::FormShow()
+{
+    edtARow->setMaxValue(DimensionMaximum);
+    edtACol->setMaxValue(DimensionMaximum);
+    edtBCol->setMaxValue(DimensionMaximum);
+    UpdateMatrixSizes();
+}
+
+void TFM_Main::btnAboutClick() {}
+
+void TFM_Main::btnExitClick()
+{
+    close();
+}
+
+void TFM_Main::edtARowPropertiesChange()
+{
+    UpdateMatrixSizes();
+}
+
+void TFM_Main::edtAColPropertiesChange()
+{
+    UpdateMatrixSizes();
+}
+
+void TFM_Main::edtBColPropertiesChange()
+{
+    UpdateMatrixSizes();
+}
+
+void TFM_Main::UpdateMatrixSizes()
+{
+    edtBRow->setText(QString::number(ToInt32(edtACol->value())));
+    const int m = ToInt32(edtARow->value());
+    const int p = ToInt32(edtBCol->value());
+    edtRRows->setText(QString::number(m));
+    edtRCols->setText(QString::number(p));
+    grdMatrixA->setRowCount(ToInt32(edtARow->value()));
+    grdMatrixA->setColCount(ToInt32(edtACol->value()));
+    grdMatrixB->setRowCount(ToInt32(edtACol->value()));
+    grdMatrixB->setColCount(ToInt32(edtBCol->value()));
+    grdMatrixR->setRowCount(m);
+    grdMatrixR->setColCount(p);
+}
+
+void TFM_Main::grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const QRect& Rect, StringGrid::DrawState)
+{
+    QPainter* canvas = Sender->canvas();
+    if (!canvas)
+        return;
+    QRect r = Rect;
+    FillRect(*canvas, r);
+    InflateRect(r, -2, -2);
+    DrawTextA(*canvas, Sender->cell(ACol, ARow), r, Dt::SingleLine | Dt::VCenter | Dt::Right);
+}
+
+bool TFM_Main::ValidateMatrices()
+{
+    bool allNumeric = true;
+    Extended ignored = 0;
+    for (const StringGrid* grid : {grdMatrixA, grdMatrixB}) {
+        const int rows = grid->rowCount();
+        for (int i = 0; i < rows; ++i) {
+            const int cols = grid->colCount();
+            for (int k = 0; k < cols; ++k) {
+                if (!TryParseNumber(cellText(grid, k, i), ignored))
+                    allNumeric = false;
+            }
+        }
+    }
+    if (!allNumeric)
+        ShowMessageBox({QStringLiteral("Error"), ValidationMessage, MessageIcon::Error, this});
+    return allNumeric;
+}
+
+QString TFM_Main::CalculateCell(int column, int row)
+{
+    const int n = grdMatrixA->colCount();
+    std::vector<std::string> aRow;
+    std::vector<std::string> bColumn;
+    aRow.reserve(std::size_t(n));
+    bColumn.reserve(std::size_t(n));
+    for (int k = 0; k < n; ++k) {
+        aRow.push_back(cellText(grdMatrixA, k, row));
+        bColumn.push_back(cellText(grdMatrixB, column, k));
+    }
+    return QString::fromStdString(DotProductText(aRow, bColumn));
+}
+
+void TFM_Main::btnCalculateClick()
+{
+    if (!ValidateMatrices())
+        return;
+    // Every cell is computed before any is written, so an overflow leaves the previous result whole.
+    const int rows = grdMatrixR->rowCount();
+    const int cols = grdMatrixR->colCount();
+    std::vector<QString> results;
+    results.reserve(std::size_t(rows) * std::size_t(cols));
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < cols; ++column)
+            results.push_back(CalculateCell(column, row));
+    }
+    auto next = results.cbegin();
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < cols; ++column)
+            grdMatrixR->setCell(column, row, *next++);
+    }
+    btnCopy->setEnabled(true);
+}
+
+void TFM_Main::btnCopyClick()
+{
+    std::vector<std::vector<std::string>> rows(std::size_t(grdMatrixR->rowCount()));
+    for (int row = 0; row < grdMatrixR->rowCount(); ++row) {
+        const int cols = grdMatrixR->colCount();
+        rows[std::size_t(row)].reserve(std::size_t(cols));
+        for (int column = 0; column < cols; ++column)
+            rows[std::size_t(row)].push_back(cellText(grdMatrixR, column, row));
+    }
+    PlaceTextOnClipboard(ExportText(rows));
+}

@@ -1,13 +1,94 @@
 #pragma once
 
 #include "platform/Form.h"
+#include "platform/StringGrid.h"
 
+#include <QString>
+
+class Button;
+class LayoutGroup;
+class LayoutItem;
+class LayoutLook;
+class QLineEdit;
+class SpinEdit;
+
+// The calculator window: three captioned groups side by side, one per matrix, each with its counts
+// above a grid, and About and Exit at the bottom right.
 class TFM_Main : public Form
 {
     Q_OBJECT
 public:
+    static constexpr int ClientWidth = 709;
+    static constexpr int ClientHeight = 362;
+
     explicit TFM_Main(QWidget* parent = nullptr);
     ~TFM_Main() override;
+
+    // Components, under the names the rest of the program and the tests know them by.
+    QWidget* dxLayoutControl1 = nullptr;
+    LayoutGroup* dxLayoutControl1Group_Root = nullptr;
+    LayoutGroup* lcgMatrices = nullptr;
+    LayoutGroup* lcgMatrixA = nullptr;
+    LayoutGroup* lcgMatrixB = nullptr;
+    LayoutGroup* lcgResultMatrix = nullptr;
+    LayoutGroup* lcgButtons = nullptr;
+    LayoutGroup* dxLayoutControl1Group1 = nullptr;
+    LayoutGroup* dxLayoutControl1Group2 = nullptr;
+    LayoutGroup* dxLayoutControl1Group3 = nullptr;
+    LayoutItem* dxLayoutControl1Item1 = nullptr;
+    LayoutItem* dxLayoutControl1Item2 = nullptr;
+    LayoutItem* dxLayoutControl1Item3 = nullptr;
+    LayoutItem* dxLayoutControl1Item4 = nullptr;
+    LayoutItem* dxLayoutControl1Item5 = nullptr;
+    LayoutItem* dxLayoutControl1Item6 = nullptr;
+    LayoutItem* dxLayoutControl1Item7 = nullptr;
+    LayoutItem* dxLayoutControl1Item8 = nullptr;
+    LayoutItem* dxLayoutControl1Item9 = nullptr;
+    LayoutItem* dxLayoutControl1Item10 = nullptr;
+    LayoutItem* dxLayoutControl1Item11 = nullptr;
+    LayoutItem* dxLayoutControl1Item12 = nullptr;
+    LayoutItem* dxLayoutControl1Item13 = nullptr;
+    QWidget* dxLayoutControl1SpaceItem2 = nullptr;
+    QObject* dxLayoutLookAndFeelList = nullptr;
+    LayoutLook* dxLayoutBaseLook = nullptr;
+    LayoutLook* dxLayoutMatrixGroups = nullptr;
+    LayoutLook* dxLayoutRowColLook = nullptr;
+
+    SpinEdit* edtARow = nullptr;
+    SpinEdit* edtACol = nullptr;
+    SpinEdit* edtBCol = nullptr;
+    QLineEdit* edtBRow = nullptr;
+    QLineEdit* edtRRows = nullptr;
+    QLineEdit* edtRCols = nullptr;
+    StringGrid* grdMatrixA = nullptr;
+    StringGrid* grdMatrixB = nullptr;
+    StringGrid* grdMatrixR = nullptr;
+    Button* btnCalculate = nullptr;
+    Button* btnCopy = nullptr;
+    Button* btnAbout = nullptr;
+    Button* btnExit = nullptr;
+
+    // Event handlers.
+    void FormShow();
+    void btnAboutClick();
+    void btnExitClick();
+    void btnCalculateClick();
+    void btnCopyClick();
+    void edtARowPropertiesChange();
+    void edtAColPropertiesChange();
+    void edtBColPropertiesChange();
+    void grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const QRect& Rect, StringGrid::DrawState State);
+
+private:
+    void createLooks();
+    void createComponents();
+    void createLayout();
+    void connectHandlers();
+    void setTabOrder();
+
+    void UpdateMatrixSizes();
+    bool ValidateMatrices();
+    QString CalculateCell(int column, int row);
 };
 
 extern TFM_Main* FM_Main;

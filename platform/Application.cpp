@@ -2,6 +2,7 @@
 
 #include "platform/ErrorReport.h"
 
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace {
@@ -17,6 +18,9 @@ Application::Application(int& argc, char** argv)
 {
     // The main window alone decides when the program ends.
     setQuitOnLastWindowClosed(false);
+    // One look on every desktop, so the program's own colours sit on the controls they were chosen for.
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        setStyle(fusion);
 }
 
 Application::~Application()

@@ -31,3 +31,10 @@ void RunGuarded(Handler&& handler) noexcept
         ShowErrorReport(QStringLiteral("Unknown error"));
     }
 }
+
+// A slot for connect() that runs a member handler guarded.
+template <typename Object>
+auto Guarded(Object* object, void (Object::*handler)())
+{
+    return [object, handler] { RunGuarded([object, handler] { (object->*handler)(); }); };
+}
