@@ -64,7 +64,7 @@ void SpinButtons::paintEvent(QPaintEvent*)
 
 void SpinButtons::paintPart(QPainter& painter, Part part)
 {
-    QStyleOption option;
+    QStyleOptionButton option;
     option.initFrom(this);
     option.rect = partRect(part);
     option.state |= QStyle::State_Raised;
@@ -72,7 +72,7 @@ void SpinButtons::paintPart(QPainter& painter, Part part)
         option.state |= QStyle::State_Sunken;
         option.state &= ~QStyle::State_Raised;
     }
-    style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &option, &painter, this);
+    style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter, this);
     option.rect = option.rect.adjusted(ArrowMargin, ArrowMargin, -ArrowMargin, -ArrowMargin);
     style()->drawPrimitive(part == Part::Up ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &option,
                            &painter, this);

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -421,6 +423,35 @@ TEST_F(SpinEditTest, AHandlerThatThrowsIsReportedAndTheEditorCarriesOn)
     EXPECT_TRUE(m_after->hasFocus());
 }
 
+TEST_F(SpinEditTest, AModalBoxOverTheTypingNeitherValidatesNorTrapsTheFocus)
+{
+    // The report as a real modal dialog with a focusable control, dismissed once it holds the focus.
+    bool boxHadTheFocus = false;
+    const MessageBoxHandler previous = SetMessageBoxHandler([&](const MessageBoxRequest&) {
+        QDialog box(&m_window);
+        auto* field = new QLineEdit(&box);
+        box.setWindowModality(Qt::ApplicationModal);
+        QTimer::singleShot(0, &box, [&] {
+            boxHadTheFocus = QTest::qWaitFor([&] { return field->hasFocus(); }, 2000);
+            box.accept();
+        });
+        box.exec();
+    });
+    m_throwBeyond32Bits = true;
+    enterSpin();
+    typeOver(QStringLiteral("3000000000"));
+    SetMessageBoxHandler(previous);
+    EXPECT_TRUE(boxHadTheFocus);
+    m_window.activateWindow(); // a desktop's window manager does this when the box goes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit()->hasFocus(); }, 2000));
+    // One notification per keystroke, none from the box taking and giving back the focus.
+    EXPECT_EQ(notifications(), 10u);
+    expectShown(QStringLiteral("3000000000"), 3000000000);
+    key(Qt::Key_Tab);
+    expectShown(QStringLiteral("20"), 20);
+}
+
 TEST_F(SpinEditTest, TheWheelStepsOnlyWhileTheEditorHasTheFocus)
 {
     auto wheel = [&](int delta) {
@@ -470,6 +501,12 @@ TEST_F(SpinEditTest, AHeldButtonStepsAtOnceAfterTheDelayAndThenAtTheInterval)
     QTest::mouseRelease(buttons, Qt::LeftButton, {}, down);
     EXPECT_EQ(m_spin->text(), QStringLiteral("1"));
     EXPECT_EQ(notifications(), 0u);
+
+    // The focus going elsewhere lets go of a held button: nothing steps unattended.
+    QTest::mousePress(buttons, Qt::LeftButton, {}, up);
+    m_after->setFocus();
+    EXPECT_FALSE(buttons->isRepeating());
+    EXPECT_EQ(buttons->pressedPart(), SpinButtons::Part::None);
 }
 
 TEST_F(SpinEditTest, AnotherWindowTakingTheFocusIsNoLeaving)
