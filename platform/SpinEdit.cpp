@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -154,9 +155,7 @@ SpinEdit::~SpinEdit() = default;
 
 SpinEdit::BeepHandler SpinEdit::setBeepHandler(BeepHandler handler)
 {
-    BeepHandler previous = std::move(beepHandler());
-    beepHandler() = std::move(handler);
-    return previous;
+    return std::exchange(beepHandler(), std::move(handler));
 }
 
 void SpinEdit::setMinValue(double value)
