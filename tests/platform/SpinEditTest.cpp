@@ -373,6 +373,18 @@ TEST_F(SpinEditTest, EscapeRestoresTheValueFromWhenTheFocusArrived)
     expectShown(QStringLiteral("9"), 9);
 }
 
+TEST_F(SpinEditTest, ATabOrderSetOnTheWidgetReachesItsEditor)
+{
+    QWidget::setTabOrder(m_after, m_spin);
+    QWidget::setTabOrder(m_spin, m_before);
+    m_after->setFocus();
+    QTest::keyClick(m_after, Qt::Key_Tab);
+    EXPECT_TRUE(edit()->hasFocus());
+    EXPECT_EQ(edit()->selectedText(), QStringLiteral("5"));
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(m_before->hasFocus());
+}
+
 TEST_F(SpinEditTest, EnterValidatesNothing)
 {
     enterSpin();
