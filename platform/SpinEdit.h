@@ -2,16 +2,27 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
+class SpinButtons;
 
 // An integer spin editor with a minimum and a maximum (in force only while the maximum is greater
 // than the minimum), an accepted value, and a change notification for every action that changed its
 // text.
+//
+// While it has the focus the user may type anything a number can start with; the value read follows
+// the typed integer at once, in range or not, and the text is only brought into the range when the
+// focus moves on to another control of the window. A text that is no integer holds the focus there.
+// The focus leaving the window (another window or a modal box activated, a popup menu) is no leaving:
+// the editing goes on when the window comes back.
 class SpinEdit : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int Width = 45;
+    static constexpr qint64 SmallStep = 1;
+    static constexpr qint64 LargeStep = 10;
 
     explicit SpinEdit(QWidget* parent = nullptr);
     ~SpinEdit() override;
@@ -28,13 +39,53 @@ public:
 
     QString text() const;
     QLineEdit* lineEdit() const { return m_edit; }
+    SpinButtons* buttons() const { return m_buttons; }
+
+    // The sound of a refused character key. Returns the handler it replaces; an empty handler
+    // restores the system beep.
+    using BeepHandler = std::function<void()>;
+    static BeepHandler setBeepHandler(BeepHandler handler);
 
 signals:
     void propertiesChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool boundsInForce() const { return m_maxValue > m_minValue; }
+    qint64 lowestValue() const;
+    qint64 highestValue() const;
+    bool isEditing() const;
+
+    bool filterKeyPress(QKeyEvent* event);
+    bool filterInputMethod(QInputMethodEvent* event);
+    bool filterWheel(QWheelEvent* event);
+    void editorFocusIn();
+    void editorFocusOut(Qt::FocusReason reason);
+    void takeBackFocus();
+
+    void step(qint64 delta);
+    // Validates the text as the editor is left; false when it is no integer and the focus must stay.
+    bool leave();
+    bool restoreFocusValue();
+    void userEdited();
+    // Writes `text` when it differs from the present one and then notifies, once.
+    void writeText(const QString& text);
+    void notifyChange();
+
     QLineEdit* m_edit = nullptr;
+    SpinButtons* m_buttons = nullptr;
     double m_minValue = 0;
     double m_maxValue = 0;
     qint64 m_accepted = 0;
+
+    // From the focus arriving until the editor is left for another control of its window.
+    bool m_inSession = false;
+    // The text was last typed or pasted (not written by a step, a validation or a restore).
+    bool m_typed = false;
+    // Anything changed since the focus arrived, for Escape.
+    bool m_changedInSession = false;
+    qint64 m_focusValue = 0;
+    int m_wheelRemainder = 0;
 };
