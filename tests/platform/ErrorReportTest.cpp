@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 struct FullStopCase
 {
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FullStopCase{u"Stop!", u"Stop!"}, FullStopCase{u"(see above)", u"(see above)"},
                       FullStopCase{u"'x'", u"'x'"}, FullStopCase{u"say \"x\"", u"say \"x\""},
                       FullStopCase{u"a,", u"a,"}, FullStopCase{u"a-", u"a-"}, FullStopCase{u"a ", u"a "},
-                      FullStopCase{u"", u""}, FullStopCase{u"caf\u00e9", u"caf\u00e9."}));
+                      FullStopCase{u"", u""}, FullStopCase{u"caf\u00e9", u"caf\u00e9."}),
+    [](const ::testing::TestParamInfo<FullStopCase>& info) { return "Message" + std::to_string(info.index); });
 
 TEST(ErrorReport, ShowsOneErrorBoxCaptionedWithTheApplicationTitle)
 {

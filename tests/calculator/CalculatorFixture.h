@@ -1,0 +1,75 @@
+#pragma once
+
+#include "calculator/Main.h"
+
+#include "platform/Button.h"
+#include "platform/SpinEdit.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+
+// A shown calculator window with helpers to set the dimensions and the cells the way a user leaves them.
+class CalculatorFixture : public ::testing::Test
+{
+protected:
+    using Rows = std::initializer_list<std::initializer_list<const char*>>;
+
+    void SetUp() override
+    {
+        window = std::make_unique<TFM_Main>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void setDimensions(int m, int n, int p)
+    {
+        const auto set = [](SpinEdit* editor, int value) {
+            editor->setValue(value);
+            emit editor->propertiesChanged();
+        };
+        set(window->edtARow, m);
+        set(window->edtACol, n);
+        set(window->edtBCol, p);
+    }
+
+    static void fill(StringGrid* grid, Rows rows)
+    {
+        int row = 0;
+        for (const auto& cells : rows) {
+            int col = 0;
+            for (const char* text : cells)
+                grid->setCell(col++, row, QString::fromUtf8(text));
+            ++row;
+        }
+    }
+
+    // Sets the dimensions from the shapes of A and B and fills both.
+    void enter(Rows a, Rows b)
+    {
+        setDimensions(int(a.size()), int(a.begin()->size()), int(b.begin()->size()));
+        fill(window->grdMatrixA, a);
+        fill(window->grdMatrixB, b);
+    }
+
+    QStringList resultRows() const
+    {
+        QStringList rows;
+        const StringGrid* r = window->grdMatrixR;
+        for (int row = 0; row < r->rowCount(); ++row) {
+            QStringList cells;
+            for (int col = 0; col < r->colCount(); ++col)
+                cells << r->cell(col, row);
+            rows << cells.join(u' ');
+        }
+        return rows;
+    }
+
+    void calculate() { QTest::mouseClick(window->btnCalculate, Qt::LeftButton); }
+
+    std::unique_ptr<TFM_Main> window;
+};
