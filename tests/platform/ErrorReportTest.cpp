@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FullStopCase{u"'x'", u"'x'"}, FullStopCase{u"say \"x\"", u"say \"x\""},
                       FullStopCase{u"a,", u"a,"}, FullStopCase{u"a-", u"a-"}, FullStopCase{u"a ", u"a "},
                       FullStopCase{u"", u""}, FullStopCase{u"caf\u00e9", u"caf\u00e9."}),
-    [](const ::testing::TestParamInfo<FullStopCase>& info) { return "Message" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<FullStopCase>& row) { return "Message" + std::to_string(row.index); });
 
 TEST(ErrorReport, ShowsOneErrorBoxCaptionedWithTheApplicationTitle)
 {
