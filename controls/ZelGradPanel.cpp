@@ -211,8 +211,9 @@ void TZelGradPanel::paintPanel(QPainter& canvas)
     canvas.setFont(font());
     canvas.setPen(palette().color(QPalette::WindowText));
     const int lineHeight = QFontMetrics(font()).height();
-    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
-    // The flags already say where the text goes; keep the painter from mirroring them again.
+    const unsigned flags = CaptionFlags(m_alignment, m_biDiMode, layoutDirection() == Qt::RightToLeft);
+    // The flags already hold the mirrored placement; a painter in right-to-left mode would move the
+    // text again.
     canvas.setLayoutDirection(Qt::LeftToRight);
-    DrawTextA(canvas, m_caption, CaptionBand(r, lineHeight), CaptionFlags(m_alignment, m_biDiMode, rightToLeft));
+    DrawTextA(canvas, m_caption, CaptionBand(r, lineHeight), flags);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 // A font object as the label keeps it: face, size and style, and a colour of its own.
 struct TFont

@@ -206,8 +206,9 @@ TEST(About, OkIsTheOnlyControlThatTakesTheFocus)
     TfrmAbout dialog;
     auto* ok = part<QPushButton>(dialog, "btnOk");
     for (QWidget* child : dialog.findChildren<QWidget*>()) {
-        if (child != ok)
+        if (child != ok) {
             EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << child->objectName().toStdString();
+        }
     }
     EXPECT_NE(ok->focusPolicy(), Qt::NoFocus);
     EXPECT_TRUE(ok->isDefault());
