@@ -109,6 +109,9 @@ void TZelLinkLabel::enterEvent(QEnterEvent* event)
     RunGuarded([this] {
         if (m_onMouseEnter)
             m_onMouseEnter(this);
+        // A second enter without a leave between must not save the active font as the normal one.
+        if (std::exchange(m_hovered, true))
+            return;
         m_savedFont = Font();
         setFont(m_fontActive);
     });
@@ -120,6 +123,8 @@ void TZelLinkLabel::leaveEvent(QEvent* event)
     RunGuarded([this] {
         if (m_onMouseLeave)
             m_onMouseLeave(this);
+        if (!std::exchange(m_hovered, false))
+            return;
         setFont(m_savedFont);
     });
 }

@@ -65,6 +65,7 @@ private:
     QString m_url;
     TColor m_fontColor = clWindowText;
     bool m_autoSize = true;
+    bool m_hovered = false;
     bool m_pressed = false;
     Event m_onClick;
     Event m_onMouseEnter;

@@ -106,6 +106,17 @@ TEST_F(LinkLabelTest, ShowsTheActiveFontWhileThePointerIsOver)
     EXPECT_EQ(shownColor(), QColor(0, 0, 255));
 }
 
+TEST_F(LinkLabelTest, UnpairedEnterOrLeaveNeverLosesTheNormalFont)
+{
+    const TFont normal = label->Font();
+    leave();
+    EXPECT_EQ(label->Font(), normal);
+    enter();
+    enter();
+    leave();
+    EXPECT_EQ(label->Font(), normal);
+}
+
 TEST_F(LinkLabelTest, RealPointerMovesSwapTheFonts)
 {
     QTest::mouseMove(&window, QPoint(200, 80));
