@@ -1,0 +1,158 @@
+#include "controls/ZelLinkLabel.h"
+
+#include "platform/ErrorReport.h"
+#include "platform/OpenUrl.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include <utility>
+
+namespace {
+
+constexpr char16_t LastBlankCode = 32;
+
+// The desktop's default font attributes, all of them held by the object itself rather than
+// inherited from whatever widget the label is put on.
+QFont defaultFont()
+{
+    QFont font = QApplication::font();
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
+QFont underlinedOnly(QFont font)
+{
+    font.setBold(false);
+    font.setItalic(false);
+    font.setStrikeOut(false);
+    font.setUnderline(true);
+    return font;
+}
+
+bool isBlank(QChar c)
+{
+    return c.unicode() <= LastBlankCode;
+}
+
+} // namespace
+
+QString LinkTarget(const QString& url)
+{
+    qsizetype first = 0;
+    qsizetype last = url.size();
+    while (first < last && isBlank(url[first]))
+        ++first;
+    while (last > first && isBlank(url[last - 1]))
+        --last;
+    return first == last ? QString() : url;
+}
+
+TZelLinkLabel::TZelLinkLabel(QWidget* parent)
+    : QLabel(parent)
+    , m_fontActive{defaultFont(), clWindowText}
+    , m_savedFont{defaultFont(), clWindowText}
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setFont(TFont{underlinedOnly(defaultFont()), clBlue});
+    m_fontActive.color = clRed;
+    m_fontActive.font = underlinedOnly(m_fontActive.font);
+}
+
+TZelLinkLabel::~TZelLinkLabel() = default;
+
+TFont TZelLinkLabel::Font() const
+{
+    return {font(), m_fontColor};
+}
+
+void TZelLinkLabel::setFont(const TFont& font)
+{
+    m_fontColor = font.color;
+    QPalette colors = palette();
+    colors.setColor(QPalette::WindowText, ResolveColor(font.color));
+    setPalette(colors);
+    QFont own = font.font;
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    QLabel::setFont(own);
+    update();
+}
+
+void TZelLinkLabel::setFontActive(const TFont& font)
+{
+    if (&font == &m_fontActive)
+        return;
+    m_fontActive = font;
+    update();
+}
+
+void TZelLinkLabel::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (on)
+        adjustSize();
+}
+
+void TZelLinkLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_autoSize)
+        adjustSize();
+}
+
+void TZelLinkLabel::enterEvent(QEnterEvent* event)
+{
+    QLabel::enterEvent(event);
+    RunGuarded([this] {
+        if (m_onMouseEnter)
+            m_onMouseEnter(this);
+        // A second enter without a leave between must not save the active font as the normal one.
+        if (std::exchange(m_hovered, true))
+            return;
+        m_savedFont = Font();
+        setFont(m_fontActive);
+    });
+}
+
+void TZelLinkLabel::leaveEvent(QEvent* event)
+{
+    QLabel::leaveEvent(event);
+    RunGuarded([this] {
+        if (m_onMouseLeave)
+            m_onMouseLeave(this);
+        if (!std::exchange(m_hovered, false))
+            return;
+        setFont(m_savedFont);
+    });
+}
+
+void TZelLinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    // Keep the press, so that its release comes back here rather than to the parent.
+    m_pressed = true;
+    event->accept();
+}
+
+void TZelLinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !std::exchange(m_pressed, false))
+        return;
+    if (rect().contains(event->position().toPoint()))
+        RunGuarded([this] { Click(); });
+}
+
+void TZelLinkLabel::Click()
+{
+    if (m_onClick)
+        m_onClick(this);
+    // The desktop gets the address as stored, blanks and all; trimming only decides whether to ask.
+    if (!LinkTarget(m_url).isEmpty())
+        OpenUrl(m_url);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/ColorValue.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+// A font object as the label keeps it: face, size and style, and a colour of its own.
+struct TFont
+{
+    QFont font;
+    TColor color = clWindowText;
+
+    bool operator==(const TFont& other) const = default;
+};
+
+// A label that behaves as a hyperlink: its caption in Font (blue, underlined) under a hand cursor,
+// in FontActive (red, underlined) while the pointer is over it, and a click hands URL to the desktop.
+class TZelLinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using Event = std::function<void(QObject* sender)>;
+
+    explicit TZelLinkLabel(QWidget* parent = nullptr);
+    ~TZelLinkLabel() override;
+
+    // The label's font and text colour as one object; writing it repaints, and re-fits when AutoSize.
+    TFont Font() const;
+    void setFont(const TFont& font);
+    using QLabel::setFont;
+
+    const TFont& FontActive() const { return m_fontActive; }
+    // Copies the attributes and repaints, unless `font` is the label's own FontActive object.
+    void setFontActive(const TFont& font);
+
+    // Stored as given: no trimming, no check of its form.
+    const QString& URL() const { return m_url; }
+    void setURL(const QString& url) { m_url = url; }
+
+    // On, the label takes the size of its text whenever its font changes.
+    bool AutoSize() const { return m_autoSize; }
+    void setAutoSize(bool on);
+
+    void setOnClick(Event handler) { m_onClick = std::move(handler); }
+    void setOnMouseEnter(Event handler) { m_onMouseEnter = std::move(handler); }
+    void setOnMouseLeave(Event handler) { m_onMouseLeave = std::move(handler); }
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Click();
+
+    TFont m_fontActive;
+    TFont m_savedFont;
+    QString m_url;
+    TColor m_fontColor = clWindowText;
+    bool m_autoSize = true;
+    bool m_hovered = false;
+    bool m_pressed = false;
+    Event m_onClick;
+    Event m_onMouseEnter;
+    Event m_onMouseLeave;
+};
+
+// The address a click would open, or an empty text when trimming every leading and trailing
+// character with a code of 32 or below leaves nothing: " http://x/ " -> " http://x/ ", " \t\n" -> "".
+QString LinkTarget(const QString& url);
