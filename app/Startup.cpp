@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "about/About.h"
 #include "calculator/Main.h"
 #include "platform/Application.h"
 
@@ -7,6 +8,8 @@ void CreateForms(Application& application)
 {
     Application::setTitle(QStringLiteral("Quorlin"));
     FM_Main = application.createForm<TFM_Main>();
+    frmAbout = application.createForm<TfrmAbout>();
+    FM_Main->setAboutBox([](QWidget* over) { frmAbout->ShowModal(over); });
 }
 
 int RunQuorlin(int argc, char** argv)

@@ -20,6 +20,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -263,6 +264,7 @@ void TFM_Main::createLayout()
 
 void TFM_Main::connectHandlers()
 {
+    connect(btnAbout, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnAboutClick));
     connect(btnExit, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnExitClick));
     connect(btnCalculate, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCalculateClick));
     connect(btnCopy, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCopyClick));
@@ -290,7 +292,16 @@ void TFM_Main::FormShow()
     UpdateMatrixSizes();
 }
 
-void TFM_Main::btnAboutClick() {}
+void TFM_Main::setAboutBox(std::function<void(QWidget* over)> showModal)
+{
+    m_showAboutBox = std::move(showModal);
+}
+
+void TFM_Main::btnAboutClick()
+{
+    if (m_showAboutBox)
+        m_showAboutBox(this);
+}
 
 void TFM_Main::btnExitClick()
 {

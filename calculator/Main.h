@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Button;
 class LayoutGroup;
 class LayoutItem;
@@ -68,6 +70,9 @@ public:
     Button* btnAbout = nullptr;
     Button* btnExit = nullptr;
 
+    // The About box lives in a layer above this window; start-up hands over how to show it.
+    void setAboutBox(std::function<void(QWidget* over)> showModal);
+
     // Event handlers.
     void FormShow();
     void btnAboutClick();
@@ -89,6 +94,8 @@ private:
     void UpdateMatrixSizes();
     bool ValidateMatrices();
     QString CalculateCell(int column, int row);
+
+    std::function<void(QWidget* over)> m_showAboutBox;
 };
 
 extern TFM_Main* FM_Main;
