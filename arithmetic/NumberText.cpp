@@ -95,6 +95,18 @@ const char* skipBlanks(const char* p, const char* end)
     return p;
 }
 
+// Separators are one to four bytes: a plain loop beats a call to memcmp.
+bool startsWith(const char* p, const char* end, const EncodedSeparator& separator)
+{
+    if (separator.size == 0 || static_cast<std::size_t>(end - p) < separator.size)
+        return false;
+    for (unsigned i = 0; i < separator.size; ++i) {
+        if (p[i] != separator.bytes[i])
+            return false;
+    }
+    return true;
+}
+
 const char* skipDigits(const char* p, const char* end)
 {
     while (p != end && isDigit(*p))
@@ -145,14 +157,24 @@ constexpr char DigitPairs[] = "0001020304050607080910111213141516171819202122232
                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                               "8081828384858687888990919293949596979899";
 
-void writeEighteenDigits(std::uint64_t n, char* out)
+void writeNineDigits(std::uint32_t n, char* out)
 {
-    for (int i = ResultDigits - 2; i >= 0; i -= 2) {
-        const unsigned pair = static_cast<unsigned>(n % 100);
+    out[8] = static_cast<char>('0' + n % 10);
+    n /= 10;
+    for (int i = 6; i >= 0; i -= 2) {
+        const std::uint32_t pair = n % 100;
         n /= 100;
         out[i] = DigitPairs[2 * pair];
         out[i + 1] = DigitPairs[2 * pair + 1];
     }
+}
+
+// Two independent halves in 32-bit arithmetic: shorter dependency chains than one 64-bit loop.
+void writeEighteenDigits(std::uint64_t n, char* out)
+{
+    constexpr std::uint64_t Billion = 1000000000;
+    writeNineDigits(static_cast<std::uint32_t>(n / Billion), out);
+    writeNineDigits(static_cast<std::uint32_t>(n % Billion), out + 9);
 }
 
 // The integer value of a non-negative extended value that holds an integer below 2^63.
@@ -195,8 +217,9 @@ DecimalDigits generateDigits(Extended x, int precision, int decimals)
     if (y >= TenToThe18) {
         y = y / 10;
         ++exponent;
+        // Rounding an integer again changes nothing, so only the quotient needs it.
+        y = std::rint(y);
     }
-    y = std::rint(y);
     writeEighteenDigits(integerOf(y), result.digits);
 
     long long cut = static_cast<long long>(exponent) + decimals;
@@ -241,8 +264,8 @@ public:
     void put(char c) { m_text[m_size++] = c; }
     void put(const char* p, int n)
     {
-        std::memcpy(m_text + m_size, p, static_cast<std::size_t>(n));
-        m_size += n;
+        for (int i = 0; i < n; ++i)
+            m_text[m_size++] = p[i];
     }
     void put(const EncodedSeparator& separator) { put(separator.bytes, static_cast<int>(separator.size)); }
     std::string text() const { return std::string(m_text, static_cast<std::size_t>(m_size)); }
@@ -308,7 +331,7 @@ bool TryParseNumber(std::string_view text, Extended& value)
     const char* const integerEnd = p;
     const char* fractionBegin = p;
     bool hasDecimalSeparator = false;
-    if (static_cast<std::size_t>(end - p) >= decimal.size && std::memcmp(p, decimal.bytes, decimal.size) == 0) {
+    if (startsWith(p, end, decimal)) {
         hasDecimalSeparator = true;
         p += decimal.size;
         fractionBegin = p;
