@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -236,6 +237,33 @@ TEST_F(NumberTextTest, DigitsThatOverflowMakeTheTextNotANumberWhateverTheScaling
     };
     for (const ParseRow& row : rows)
         expectParse(row, row.text);
+}
+
+// The parser tests for infinities instead of reading the status flags; the two must agree: an accepted
+// text raises neither the overflow nor the invalid flag, and each overflowing text raises overflow.
+TEST_F(NumberTextTest, AcceptanceAgreesWithTheOverflowAndInvalidFlags)
+{
+    std::vector<ParseRow> rows = CellTextRows;
+    rows.insert(rows.end(), TrapRows.begin(), TrapRows.end());
+    rows.push_back({std::string(4932, '9'), true, {}});
+    rows.push_back({"0." + std::string(6000, '0') + "1", true, {}});
+    for (const ParseRow& row : rows) {
+        if (!row.accepted)
+            continue;
+        std::feclearexcept(FE_ALL_EXCEPT);
+        Extended value = 0;
+        ASSERT_TRUE(TryParseNumber(row.text, value)) << row.text;
+        EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW | FE_INVALID)) << row.text;
+    }
+    const std::string overflowing[] = {"1.2e4932", "1e4999", std::string(4933, '9') + "e-10",
+                                       "1." + std::string(5200, '0')};
+    for (const std::string& text : overflowing) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        Extended value = 0;
+        EXPECT_FALSE(TryParseNumber(text, value)) << text;
+        EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW)) << text;
+    }
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 TEST_F(NumberTextTest, EmbeddedNulAndStrayBytesAreNotNumbers)
