@@ -1,0 +1,62 @@
+#include "platform/NumberSettings.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLocale>
+#include <QString>
+
+namespace {
+
+// The single code point of a setting, or nothing when the setting is empty or longer.
+bool singleCodePoint(const QString& setting, char32_t& codePoint)
+{
+    const QList<uint> codePoints = setting.toUcs4();
+    if (codePoints.size() != 1 || codePoints.front() == 0)
+        return false;
+    codePoint = codePoints.front();
+    return true;
+}
+
+} // namespace
+
+NumberSeparators NumberSeparatorsOf(const QString& decimal, const QString& thousands)
+{
+    NumberSeparators separators;
+    char32_t codePoint = 0;
+    if (singleCodePoint(decimal, codePoint))
+        separators.decimal = codePoint;
+    if (thousands.isEmpty())
+        separators.thousands = 0;
+    else if (singleCodePoint(thousands, codePoint))
+        separators.thousands = codePoint;
+    return separators;
+}
+
+NumberSeparators NumberSeparatorsOf(const QLocale& locale)
+{
+    return NumberSeparatorsOf(locale.decimalPoint(), locale.groupSeparator());
+}
+
+void LoadNumberSettings() { SetNumberSeparators(NumberSeparatorsOf(QLocale::system())); }
+
+NumberSettingsWatcher::NumberSettingsWatcher(QObject* parent)
+    : QObject(parent)
+{
+}
+
+NumberSettingsWatcher* NumberSettingsWatcher::installOnApplication()
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    auto* watcher = new NumberSettingsWatcher(application);
+    application->installEventFilter(watcher);
+    return watcher;
+}
+
+bool NumberSettingsWatcher::eventFilter(QObject* watched, QEvent* event)
+{
+    // A filter on the application sees the events of every object; the change is announced to each
+    // widget as well, but the settings need reading once.
+    if (event->type() == QEvent::LocaleChange && watched == QCoreApplication::instance())
+        LoadNumberSettings();
+    return QObject::eventFilter(watched, event);
+}

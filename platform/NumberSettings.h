@@ -1,0 +1,36 @@
+#pragma once
+
+#include "arithmetic/NumberText.h"
+
+#include <QObject>
+
+class QEvent;
+class QLocale;
+class QString;
+
+// The separators a locale offers, by the one-character rule: a setting of exactly one character is
+// that character; anything else gives the default ('.' and ','), except that an empty thousands setting
+// means no grouping (0).
+//   de_DE -> ',' and '.'      fr_FR -> ',' and U+202F      a thousands setting "" -> 0
+NumberSeparators NumberSeparatorsOf(const QString& decimal, const QString& thousands);
+NumberSeparators NumberSeparatorsOf(const QLocale& locale);
+
+// Reads the user's regional settings (QLocale::system()) into the process-wide separators. Run it at
+// start-up before any window exists, and again whenever the settings change.
+void LoadNumberSettings();
+
+// Installed on the application object: runs LoadNumberSettings whenever the application is told that
+// the locale changed. Texts already shown are not rewritten.
+class NumberSettingsWatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NumberSettingsWatcher(QObject* parent = nullptr);
+
+    // Creates a watcher owned by the application and installs it there.
+    static NumberSettingsWatcher* installOnApplication();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
