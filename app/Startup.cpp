@@ -3,6 +3,7 @@
 #include "about/About.h"
 #include "calculator/Main.h"
 #include "platform/Application.h"
+#include "platform/NumberSettings.h"
 
 void CreateForms(Application& application)
 {
@@ -16,6 +17,9 @@ int RunQuorlin(int argc, char** argv)
 {
     Application application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelmoor.Quorlin"));
+    // Separators are read before any window exists, and again whenever the locale changes.
+    LoadNumberSettings();
+    NumberSettingsWatcher::installOnApplication();
     CreateForms(application);
     return application.run();
 }

@@ -16,9 +16,10 @@
 // A shown calculator window with helpers to set the dimensions and the cells the way a user leaves them.
 class CalculatorFixture : public ::testing::Test
 {
-protected:
+public:
     using Rows = std::initializer_list<std::initializer_list<const char*>>;
 
+protected:
     void SetUp() override
     {
         window = std::make_unique<TFM_Main>();

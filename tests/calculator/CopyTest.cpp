@@ -1,0 +1,104 @@
+#include "tests/calculator/CalculatorFixture.h"
+
+#include "platform/Button.h"
+#include "platform/Clipboard.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+#include <optional>
+#include <string>
+
+namespace {
+
+// Stands in for the system clipboard; it can be held by "another program".
+class FakeClipboard
+{
+public:
+    FakeClipboard()
+        : m_previous(SetClipboardWriter([this](const std::string& text) {
+            if (held)
+                return false;
+            content = text;
+            return true;
+        }))
+    {
+    }
+    ~FakeClipboard() { SetClipboardWriter(m_previous); }
+    FakeClipboard(const FakeClipboard&) = delete;
+    FakeClipboard& operator=(const FakeClipboard&) = delete;
+
+    std::string content = "old";
+    bool held = false;
+
+private:
+    ClipboardWriter m_previous;
+};
+
+} // namespace
+
+class Copy : public CalculatorFixture
+{
+protected:
+    void copy() { QTest::mouseClick(window->btnCopy, Qt::LeftButton); }
+    FakeClipboard clipboard;
+};
+
+TEST_F(Copy, IsDisabledUntilACalculationSucceeds)
+{
+    EXPECT_FALSE(window->btnCopy->isEnabled());
+    copy();
+    EXPECT_EQ(clipboard.content, "old");
+}
+
+TEST_F(Copy, PutsTheResultOnTheClipboardOneCrLfLinePerRow)
+{
+    enter({{"2"}}, {{"3"}});
+    calculate();
+    copy();
+    EXPECT_EQ(clipboard.content, "6\r\n");
+
+    enter({{"1", "2", "3"}, {"4", "5", "6"}}, {{"7", "8"}, {"9", "10"}, {"11", "12"}});
+    calculate();
+    copy();
+    EXPECT_EQ(clipboard.content, "58,64\r\n139,154\r\n");
+}
+
+TEST_F(Copy, QuotesAResultThatHoldsAComma)
+{
+    enter({{"1"}}, {{"1234", "6"}});
+    calculate();
+    copy();
+    EXPECT_EQ(clipboard.content, "\"1,234\",6\r\n");
+}
+
+TEST_F(Copy, ExportsTheCellsAsShownAfterAResize)
+{
+    // Grown without a new calculation: the new column exports as empty fields.
+    enter({{"1", "0"}, {"0", "1"}}, {{"1", "2"}, {"3", "4"}});
+    calculate();
+    setDimensions(2, 2, 3);
+    copy();
+    EXPECT_EQ(clipboard.content, "1,2,\r\n3,4,\r\n");
+
+    // A 3 x 3 result, then a 2 x 2 one, then 3 x 3 again: the outer cells are the older results.
+    enter({{"1", "0", "0"}, {"0", "1", "0"}, {"0", "0", "1"}}, {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
+    calculate();
+    enter({{"2", "0"}, {"0", "2"}}, {{"1", "2"}, {"4", "5"}});
+    calculate();
+    setDimensions(3, 3, 3);
+    copy();
+    EXPECT_EQ(clipboard.content, "2,4,3\r\n8,10,6\r\n7,8,9\r\n");
+}
+
+TEST_F(Copy, AHeldClipboardIsReportedAndKeepsItsContent)
+{
+    MessageBoxRecorder boxes;
+    enter({{"2"}}, {{"3"}});
+    calculate();
+    clipboard.held = true;
+    copy();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, QStringLiteral("Quorlin"));
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Cannot open clipboard."));
+    EXPECT_EQ(clipboard.content, "old");
+    EXPECT_TRUE(window->isVisible());
+}
