@@ -13,7 +13,7 @@ QString iconPath(int size)
 {
     return QStringLiteral(":/icons/quorlin-%1.png").arg(size);
 }
-}
+} // namespace
 
 TEST(IconResource, EverySizeIsEmbeddedAsAnImageOfThatSize)
 {
