@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Set-up and build for a fresh Debian 12 or Ubuntu machine, in one command each:
+# Set-up and build for a fresh Debian 12 or Ubuntu 24.04 (or later) machine, in one command each:
 #
 #   ./scripts/dev.sh run     install what is missing, build, and start Quorlin
 #   ./scripts/dev.sh test    install what is missing, build, and run every test
