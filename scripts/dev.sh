@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Set-up and build for a fresh Debian 12 or Ubuntu 24.04 (or later) machine, in one command each:
+#
+#   ./scripts/dev.sh run     install what is missing, build, and start Quorlin
+#   ./scripts/dev.sh test    install what is missing, build, and run every test
+#   ./scripts/dev.sh setup [PACKAGE...]
+#                            only install what is missing (plus any packages named)
+#
+# System packages come from apt-get, through sudo unless we already are root; nothing is installed that is
+# there already, and the package lists are refreshed only when something has to be installed.
+set -euo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+readonly BasePackages=(
+    cmake ninja-build g++
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang
+    desktop-file-utils appstream dpkg-dev file
+)
+
+g_listsUpdated=false
+
+say()
+{
+    printf '==> %s\n' "$*"
+}
+
+asRoot()
+{
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "dev.sh: installing packages needs root; run as root or install sudo" >&2
+        exit 1
+    fi
+}
+
+isInstalled()
+{
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
+}
+
+isKnownToApt()
+{
+    [ -n "$(apt-cache --quiet=2 policy "$1" 2>/dev/null | sed -n 's/^ *Candidate: *//p' | grep -v '(none)')" ]
+}
+
+aptGet()
+{
+    asRoot env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@"
+}
+
+# Installs those of the given packages that are not installed yet.
+ensurePackages()
+{
+    local missing=() package
+    for package in "$@"; do
+        isInstalled "$package" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "Installing ${missing[*]}"
+    if [ "$g_listsUpdated" = false ]; then
+        aptGet update
+        g_listsUpdated=true
+    fi
+    aptGet install --no-install-recommends "${missing[@]}"
+}
+
+# libFuzzer and the sanitizer runtimes come in a package named after clang's major version on recent
+# releases, and inside clang's own packages on older ones; the fuzz build is optional, so a release that has
+# no such package is only told about.
+ensureClangRuntime()
+{
+    local major runtime
+    major=$(clang --version | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | head -n 1)
+    [ -n "$major" ] || return 0
+    runtime="libclang-rt-$major-dev"
+    if isInstalled "$runtime"; then
+        return 0
+    fi
+    if [ "$g_listsUpdated" = false ]; then
+        aptGet update
+        g_listsUpdated=true
+    fi
+    if isKnownToApt "$runtime"; then
+        ensurePackages "$runtime"
+    else
+        say "No package $runtime here; the fuzz build may lack libFuzzer"
+    fi
+}
+
+setUp()
+{
+    if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+        echo "dev.sh: this script expects Debian or Ubuntu (dpkg and apt-get)" >&2
+        exit 1
+    fi
+    ensurePackages "${BasePackages[@]}" "$@"
+    ensureClangRuntime
+}
+
+build()
+{
+    say "Configuring (preset default)"
+    cmake --preset default
+    say "Building"
+    cmake --build --preset default --parallel "$(nproc)"
+}
+
+usage()
+{
+    sed -n '2,7s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
+    exit 2
+}
+
+[ $# -ge 1 ] || usage
+command=$1
+shift
+case "$command" in
+    run)
+        setUp
+        build
+        say "Starting Quorlin"
+        exec ./build/default/app/quorlin "$@"
+        ;;
+    test)
+        setUp
+        build
+        say "Running the tests"
+        ctest --preset default --parallel "$(nproc)"
+        ;;
+    setup)
+        setUp "$@"
+        ;;
+    *)
+        usage
+        ;;
+esac
