@@ -5,9 +5,24 @@
 #include "platform/Application.h"
 #include "platform/NumberSettings.h"
 
+#include <QIcon>
+
+namespace {
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quorlin-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
 void CreateForms(Application& application)
 {
     Application::setTitle(QStringLiteral("Quorlin"));
+    QApplication::setWindowIcon(programIcon());
     FM_Main = application.createForm<TFM_Main>();
     frmAbout = application.createForm<TfrmAbout>();
     FM_Main->setAboutBox([](QWidget* over) { frmAbout->ShowModal(over); });

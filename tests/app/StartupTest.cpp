@@ -22,6 +22,7 @@ TEST(Startup, CreatesTheMainWindowFirstShowsItAndEndsWithExitCodeZeroWhenExitIsP
     ASSERT_NE(FM_Main, nullptr);
     EXPECT_EQ(application->mainForm(), FM_Main);
     EXPECT_FALSE(FM_Main->isVisible());
+    EXPECT_EQ(FM_Main->windowIcon().availableSizes().size(), 6);
     ASSERT_NE(frmAbout, nullptr);
     EXPECT_FALSE(frmAbout->isVisible());
 
