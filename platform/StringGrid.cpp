@@ -673,7 +673,12 @@ void StringGrid::mousePressEvent(QMouseEvent* event)
 
 void StringGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Qt has already delivered this click's press; a double-click never opens the editor.
+    // Usually the press of this click has already made the cell current; a double-click never opens
+    // the editor, whichever way it arrives.
+    takeFocus(Qt::MouseFocusReason);
+    const CellHit hit = event->button() == Qt::LeftButton ? cellAt(event->position().toPoint()) : CellHit{};
+    if (hit.inside && (hit.col != m_col || hit.row != m_row))
+        moveCurrent(hit.col, hit.row);
     event->accept();
 }
 
