@@ -284,9 +284,10 @@ void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rec
     if (!cellText.isEmpty()) {
         painter.save();
         painter.setClipRect(rect, Qt::IntersectClip);
-        const QRect textBox = rect.adjusted(TextInset, TextInset, 0, 0);
-        painter.drawText(textBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         leadingThatFits(cellText, painter.fontMetrics(), textBox.width()));
+        // Drawn at a baseline, which skips the rectangle layout machinery: the handler paints over it.
+        const QFontMetrics metrics = painter.fontMetrics();
+        painter.drawText(QPoint(rect.left() + TextInset, rect.top() + TextInset + metrics.ascent()),
+                         leadingThatFits(cellText, metrics, rect.width() - TextInset));
         painter.restore();
     }
 
