@@ -16,9 +16,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -84,8 +86,8 @@ StringGrid::StringGrid(QWidget* parent)
         // The view moves when the thumb is released, not while it is dragged.
         bar->setTracking(false);
         bar->setSingleStep(1);
-        // A click on a bar focuses it for a moment; onFocusChanged passes that focus on at once.
-        bar->setFocusPolicy(Qt::ClickFocus);
+        // A press on a bar focuses the grid through Qt's click focus, unless eventFilter prevents it.
+        bar->setFocusPolicy(Qt::NoFocus);
     }
 
     m_editor = new GridInplaceEditor(viewport());
@@ -98,7 +100,7 @@ StringGrid::StringGrid(QWidget* parent)
     connect(m_editor, &GridInplaceEditor::tabPressed, this, &StringGrid::onEditorTab);
     connect(m_editor, &GridInplaceEditor::focusLeft, this, &StringGrid::onEditorFocusLeft);
     connect(m_editor, &QLineEdit::textChanged, this, &StringGrid::onEditorTextChanged);
-    connect(qApp, &QApplication::focusChanged, this, &StringGrid::onFocusChanged);
+    qApp->installEventFilter(this);
 
     m_dragTimer.setInterval(DragScrollIntervalMs);
     connect(&m_dragTimer, &QTimer::timeout, this, &StringGrid::onDragTimer);
@@ -546,21 +548,31 @@ void StringGrid::takeFocus(Qt::FocusReason reason)
 
 bool StringGrid::isScrollBar(const QWidget* widget) const
 {
-    return widget != nullptr && (widget == horizontalScrollBar() || widget == verticalScrollBar());
+    const QScrollBar* bars[] = {horizontalScrollBar(), verticalScrollBar()};
+    return widget != nullptr
+        && std::any_of(std::begin(bars), std::end(bars),
+                       [widget](const QScrollBar* bar) { return widget == bar || bar->isAncestorOf(widget); });
 }
 
-void StringGrid::onFocusChanged(QWidget* old, QWidget* now)
+bool StringGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!isScrollBar(now))
-        return;
-    // A grid that Tab reaches takes the focus from its scroll bars; one that only a press on its cells
-    // reaches leaves the focus where it was.
-    if (focusPolicy() & Qt::TabFocus)
-        takeFocus(Qt::MouseFocusReason);
-    else if (old != nullptr && old->window() == window())
-        old->setFocus(Qt::OtherFocusReason);
-    else
-        now->clearFocus();
+    // Qt hands the focus to the first widget above the pressed one that takes click focus, before any
+    // widget sees the press. A grid that Tab does not reach must not take it from its scroll bars, so
+    // it takes no focus at all for the length of that press. The window sees the press first.
+    if (event->type() != QEvent::MouseButtonPress || m_focusPolicyHeld || (focusPolicy() & Qt::TabFocus)
+        || focusPolicy() == Qt::NoFocus || !isVisible() || watched != window()->windowHandle())
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (!isScrollBar(window()->childAt(mouse->position().toPoint())))
+        return false;
+    m_heldFocusPolicy = focusPolicy();
+    m_focusPolicyHeld = true;
+    setFocusPolicy(Qt::NoFocus);
+    QTimer::singleShot(0, this, [this] {
+        setFocusPolicy(m_heldFocusPolicy);
+        m_focusPolicyHeld = false;
+    });
+    return false;
 }
 
 // ---- keyboard ------------------------------------------------------------------------------------

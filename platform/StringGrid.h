@@ -69,6 +69,7 @@ signals:
     void drawCell(StringGrid* sender, int col, int row, const QRect& rect, StringGrid::DrawState state);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -120,7 +121,6 @@ private:
     void onEditorFocusLeft();
     void onEditorTextChanged(const QString& text);
 
-    void onFocusChanged(QWidget* old, QWidget* now);
     bool isScrollBar(const QWidget* widget) const;
 
     void dragTo(const QPoint& pos, bool step);
@@ -146,6 +146,8 @@ private:
     int m_lastPressCol = -1;
     int m_lastPressRow = -1;
     int m_wheelRemainder = 0;
+    bool m_focusPolicyHeld = false;
+    Qt::FocusPolicy m_heldFocusPolicy = Qt::StrongFocus;
     bool m_updatingBars = false;
     bool m_barsAgain = false;
 };

@@ -394,11 +394,17 @@ TEST_F(StringGridTest, AnEditableGridTakesTheFocusFromItsScrollBarADisplayOnlyGr
     EXPECT_TRUE(m_grid->hasFocus());
     EXPECT_GT(m_grid->topRow(), 0);
 
+    // Through the window, as the window system delivers it.
     m_grid->setEditable(false);
     m_grid->setFocusPolicy(Qt::ClickFocus);
     m_before->setFocus();
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, below);
+    const int top = m_grid->topRow();
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, Qt::NoModifier, bar->mapTo(m_window.get(), below));
     EXPECT_EQ(focused(), m_before);
+    EXPECT_GT(m_grid->topRow(), top);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_grid->focusPolicy() == Qt::ClickFocus; }));
+    click(1, 1);
+    EXPECT_TRUE(m_grid->hasFocus());
 }
 
 TEST_F(StringGridTest, HugeCountsStayUsable)
