@@ -12,6 +12,7 @@
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QRegion>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -92,10 +93,6 @@ StringGrid::StringGrid(QWidget* parent)
 
     m_editor = new GridInplaceEditor(viewport());
     m_editor->hide();
-    QPalette editorPalette = m_editor->palette();
-    editorPalette.setColor(QPalette::Base, ResolveColor(clWindow));
-    editorPalette.setColor(QPalette::Text, ResolveColor(clWindowText));
-    m_editor->setPalette(editorPalette);
     connect(m_editor, &GridInplaceEditor::gridKeyPressed, this, &StringGrid::onEditorKey);
     connect(m_editor, &GridInplaceEditor::tabPressed, this, &StringGrid::onEditorTab);
     connect(m_editor, &GridInplaceEditor::focusLeft, this, &StringGrid::onEditorFocusLeft);
@@ -747,6 +744,11 @@ void StringGrid::openEditor(bool selectAll)
     if (!m_editable || m_editorOpen)
         return;
     m_editorOpen = true;
+    // System colours are looked up whenever they are shown.
+    QPalette editorPalette = m_editor->palette();
+    editorPalette.setColor(QPalette::Base, ResolveColor(clWindow));
+    editorPalette.setColor(QPalette::Text, ResolveColor(clWindowText));
+    m_editor->setPalette(editorPalette);
     placeEditor();
     {
         const QSignalBlocker blocker(m_editor);

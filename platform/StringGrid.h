@@ -54,8 +54,8 @@ public:
     int leftCol() const { return m_leftCol; }
     int topRow() const { return m_topRow; }
 
-    // The cell's rectangle in viewport pixels (right and bottom exclusive, as QRect::right() + 1).
-    // Cells far outside the view get coordinates clamped well outside it.
+    // The cell's 40 x 20 rectangle in viewport pixels, whatever the counts. Cells far outside the view
+    // get coordinates clamped well outside it.
     QRect cellRect(int col, int row) const;
 
     bool editorOpen() const { return m_editorOpen; }

@@ -125,6 +125,22 @@ TEST_F(StringGridPaintTest, AnAmpersandUnderlinesTheNextCharacterAndADoubledOneS
     EXPECT_LE(ampersand.bottom, plain.bottom + 1);
 }
 
+TEST_F(StringGridPaintTest, TheEditorShowsTheTextFromTheLeftTwoPixelsIn)
+{
+    resize(3, 3);
+    m_grid->setCell(1, 1, QStringLiteral("12"));
+    m_grid->setCurrentCell(1, 1);
+    press(Qt::Key_F2);
+    press(Qt::Key_Home);
+    ASSERT_TRUE(m_grid->editorOpen());
+    const Ink ink = inkOf(grab(), m_grid->cellRect(1, 1), window());
+    ASSERT_GT(ink.pixels, 0);
+    EXPECT_GE(ink.left, 2);
+    EXPECT_LE(ink.left, 4);
+    EXPECT_LT(ink.right, 20); // moved from the right edge to the left
+    EXPECT_GE(ink.top, 2);
+}
+
 TEST_F(StringGridPaintTest, TheCurrentCellOfAGridWithoutTheFocusShowsInTheHighlightColours)
 {
     resize(3, 2);
