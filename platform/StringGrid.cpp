@@ -558,10 +558,10 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event)
     // it takes no focus at all for the length of that press. The window sees the press first.
     if (event->type() != QEvent::MouseButtonPress || m_focusPolicyHeld || (focusPolicy() & Qt::TabFocus)
         || focusPolicy() == Qt::NoFocus || !isVisible() || watched != window()->windowHandle())
-        return false;
+        return QAbstractScrollArea::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (!isScrollBar(window()->childAt(mouse->position().toPoint())))
-        return false;
+        return QAbstractScrollArea::eventFilter(watched, event);
     m_heldFocusPolicy = focusPolicy();
     m_focusPolicyHeld = true;
     setFocusPolicy(Qt::NoFocus);
@@ -569,7 +569,7 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event)
         setFocusPolicy(m_heldFocusPolicy);
         m_focusPolicyHeld = false;
     });
-    return false;
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 // ---- keyboard ------------------------------------------------------------------------------------
