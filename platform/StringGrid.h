@@ -2,9 +2,14 @@
 
 #include <QAbstractScrollArea>
 #include <QHash>
+#include <QPoint>
 #include <QString>
+#include <QTimer>
 
+class GridInplaceEditor;
+class QLineEdit;
 class QPainter;
+class QRegion;
 
 // A grid of text cells addressed (column, row) from 0, with an in-place editor.
 class StringGrid : public QAbstractScrollArea
@@ -14,6 +19,8 @@ public:
     static constexpr int DefaultColWidth = 40;
     static constexpr int DefaultRowHeight = 20;
     static constexpr int GridLineWidth = 1;
+    // How often the current cell steps towards a pointer dragged outside a display-only grid.
+    static constexpr int DragScrollIntervalMs = 60;
 
     // The drawing flags of one cell, handed to the cell paint callback.
     struct DrawState
@@ -40,6 +47,19 @@ public:
 
     int col() const { return m_col; }
     int row() const { return m_row; }
+    // Makes the cell current (clamped into the counts) and scrolls it into view.
+    void setCurrentCell(int col, int row);
+
+    // The view origin: the top-left visible cell.
+    int leftCol() const { return m_leftCol; }
+    int topRow() const { return m_topRow; }
+
+    // The cell's 40 x 20 rectangle in viewport pixels, whatever the counts. Cells far outside the view
+    // get coordinates clamped well outside it.
+    QRect cellRect(int col, int row) const;
+
+    bool editorOpen() const { return m_editorOpen; }
+    QLineEdit* inplaceEditor() const;
 
     // The drawing surface while drawCell is being emitted: its brush is the fill colour and its pen the
     // text colour that the grid chose for the cell, its font the grid's font. Null outside painting.
@@ -48,12 +68,86 @@ public:
 signals:
     void drawCell(StringGrid* sender, int col, int row, const QRect& rect, StringGrid::DrawState state);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
+    struct CellHit
+    {
+        bool inside = false;
+        int col = 0;
+        int row = 0;
+    };
+
+    void paintCells(QPainter& painter, const QRegion& region);
+    void paintCell(QPainter& painter, int col, int row, const QRect& rect, bool focused);
+    void paintFocusRect(QPainter& painter, const QRect& rect) const;
+    bool hasGridFocus() const;
+    void updateCell(int col, int row);
+
+    // Columns and rows that fit whole in the viewport, at least 1 (whatever the counts).
+    int fullColsInView() const;
+    int fullRowsInView() const;
+    qint64 lastFullyVisibleCol() const;
+    qint64 lastFullyVisibleRow() const;
+    int maxLeftCol() const;
+    int maxTopRow() const;
+    void setOrigin(qint64 leftCol, qint64 topRow);
+    void scrollIntoView();
+    void updateScrollBars();
+    CellHit cellAt(const QPoint& pos) const;
+
+    void moveCurrent(qint64 col, qint64 row);
+    // Runs one key of the navigation table; returns false for keys that are not in it.
+    bool navigate(int key, Qt::KeyboardModifiers modifiers);
+    void takeFocus(Qt::FocusReason reason);
+
+    void openEditor(bool selectAll);
+    void closeEditor();
+    void placeEditor();
+    void onEditorKey(int key, Qt::KeyboardModifiers modifiers);
+    void onEditorTab(bool forward);
+    void onEditorFocusLeft();
+    void onEditorTextChanged(const QString& text);
+
+    bool isScrollBar(const QWidget* widget) const;
+
+    void dragTo(const QPoint& pos, bool step);
+    void onDragTimer();
+    void stopDrag();
+
     int m_rowCount = 1;
     int m_colCount = 1;
     int m_col = 0;
     int m_row = 0;
+    int m_leftCol = 0;
+    int m_topRow = 0;
     bool m_editable = false;
+    bool m_editorOpen = false;
     QHash<quint64, QString> m_cells;
     QPainter* m_canvas = nullptr;
+    GridInplaceEditor* m_editor = nullptr;
+    bool m_dragging = false;
+    QPoint m_dragPos;
+    QTimer m_dragTimer;
+    // The press that last made a cell current, to tell the second press of a double-click.
+    ulong m_lastPressTime = 0;
+    int m_lastPressCol = -1;
+    int m_lastPressRow = -1;
+    int m_wheelRemainder = 0;
+    bool m_focusPolicyHeld = false;
+    Qt::FocusPolicy m_heldFocusPolicy = Qt::StrongFocus;
+    bool m_updatingBars = false;
+    bool m_barsAgain = false;
 };
