@@ -59,8 +59,8 @@ void setTextColor(QWidget& widget, const QColor& color)
 }
 
 // A transparent label: paints only its text, in plain text (an ampersand is just an ampersand).
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
-                 const QColor& color, QPoint pos)
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QColor& color,
+                 QPoint pos)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -141,8 +141,8 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     imgLogo->setGeometry(QRect(LogoPos, imgLogo->pixmap().size()));
 
     const QColor black = ResolveColor(clBlack);
-    lblProgName = addLabel(pnlBase, "lblProgName", QStringLiteral("Quorlin"),
-                           pixelFont(TitleFontFace, TitleFontPixels), black, ProgNamePos);
+    lblProgName = addLabel(pnlBase, "lblProgName", QStringLiteral("Quorlin"), pixelFont(TitleFontFace, TitleFontPixels),
+                           black, ProgNamePos);
     lblDesc = addLabel(pnlBase, "lblDesc", QStringLiteral("Finite Mathematics Matrix Calculator"),
                        pixelFont(LabelFontFace, LabelFontPixels), black, DescPos);
     lblVersion = addLabel(pnlBase, "lblVersion", QStringLiteral("Version"), pixelFont(LabelFontFace, LabelFontPixels),

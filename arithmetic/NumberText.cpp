@@ -12,9 +12,9 @@ namespace {
 
 constexpr int ScaleLimit = 5120;
 constexpr int ExponentReadLimit = 500;
-constexpr int ResultDigits = 18;      // digits of the scaled integer in the digit generation
-constexpr int ResultPrecision = 18;   // significant digits of "#,##0.######"
-constexpr int ResultDecimals = 6;     // decimals of "#,##0.######"
+constexpr int ResultDigits = 18;    // digits of the scaled integer in the digit generation
+constexpr int ResultPrecision = 18; // significant digits of "#,##0.######"
+constexpr int ResultDecimals = 6;   // decimals of "#,##0.######"
 constexpr int ScientificPrecision = 15;
 constexpr int UnlimitedDecimals = 1 << 20;
 constexpr int InfiniteExponent = 32767;
@@ -53,7 +53,10 @@ struct EncodedSeparator
     unsigned size = 0;
 };
 
-bool isScalarValue(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF); }
+bool isScalarValue(char32_t c)
+{
+    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
 
 EncodedSeparator encodeUtf8(char32_t c)
 {
@@ -86,7 +89,10 @@ struct SeparatorState
 
 SeparatorState g_separators;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 const char* skipBlanks(const char* p, const char* end)
 {
@@ -312,7 +318,10 @@ void SetNumberSeparators(const NumberSeparators& separators)
     g_separators.thousands = settings.thousands == 0 ? EncodedSeparator{} : encodeUtf8(settings.thousands);
 }
 
-NumberSeparators CurrentNumberSeparators() { return g_separators.settings; }
+NumberSeparators CurrentNumberSeparators()
+{
+    return g_separators.settings;
+}
 
 bool TryParseNumber(std::string_view text, Extended& value)
 {

@@ -20,8 +20,8 @@
 
 #include <limits>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 TFM_Main* FM_Main = nullptr;
@@ -221,10 +221,10 @@ void TFM_Main::createLayout()
 
     lcgMatrixA = matrixGroup(QStringLiteral("lcgMatrixA"), QStringLiteral("Matrix A"));
     dxLayoutControl1Group1 = dimensionGroup(QStringLiteral("dxLayoutControl1Group1"), lcgMatrixA);
-    dxLayoutControl1Item7 = captioned(QStringLiteral("dxLayoutControl1Item7"), QStringLiteral("Rows"), edtARow,
-                                      dxLayoutControl1Group1);
-    dxLayoutControl1Item9 = captioned(QStringLiteral("dxLayoutControl1Item9"), QStringLiteral("Columns"), edtACol,
-                                      dxLayoutControl1Group1);
+    dxLayoutControl1Item7 =
+        captioned(QStringLiteral("dxLayoutControl1Item7"), QStringLiteral("Rows"), edtARow, dxLayoutControl1Group1);
+    dxLayoutControl1Item9 =
+        captioned(QStringLiteral("dxLayoutControl1Item9"), QStringLiteral("Columns"), edtACol, dxLayoutControl1Group1);
     dxLayoutControl1Item3 = gridItem(QStringLiteral("dxLayoutControl1Item3"), grdMatrixA, lcgMatrixA);
     // Keeps A's grid level with the grids above the Calculate and Copy rows.
     dxLayoutControl1SpaceItem2 = new QWidget(lcgMatrixA);
@@ -234,17 +234,17 @@ void TFM_Main::createLayout()
 
     lcgMatrixB = matrixGroup(QStringLiteral("lcgMatrixB"), QStringLiteral("Matrix B"));
     dxLayoutControl1Group2 = dimensionGroup(QStringLiteral("dxLayoutControl1Group2"), lcgMatrixB);
-    dxLayoutControl1Item11 = captioned(QStringLiteral("dxLayoutControl1Item11"), QStringLiteral("Rows"), edtBRow,
-                                       dxLayoutControl1Group2);
-    dxLayoutControl1Item10 = captioned(QStringLiteral("dxLayoutControl1Item10"), QStringLiteral("Columns"), edtBCol,
-                                       dxLayoutControl1Group2);
+    dxLayoutControl1Item11 =
+        captioned(QStringLiteral("dxLayoutControl1Item11"), QStringLiteral("Rows"), edtBRow, dxLayoutControl1Group2);
+    dxLayoutControl1Item10 =
+        captioned(QStringLiteral("dxLayoutControl1Item10"), QStringLiteral("Columns"), edtBCol, dxLayoutControl1Group2);
     dxLayoutControl1Item4 = gridItem(QStringLiteral("dxLayoutControl1Item4"), grdMatrixB, lcgMatrixB);
     dxLayoutControl1Item6 = buttonItem(QStringLiteral("dxLayoutControl1Item6"), btnCalculate, lcgMatrixB);
 
     lcgResultMatrix = matrixGroup(QStringLiteral("lcgResultMatrix"), QStringLiteral("Result Matrix"));
     dxLayoutControl1Group3 = dimensionGroup(QStringLiteral("dxLayoutControl1Group3"), lcgResultMatrix);
-    dxLayoutControl1Item13 = captioned(QStringLiteral("dxLayoutControl1Item13"), QStringLiteral("Rows"), edtRRows,
-                                       dxLayoutControl1Group3);
+    dxLayoutControl1Item13 =
+        captioned(QStringLiteral("dxLayoutControl1Item13"), QStringLiteral("Rows"), edtRRows, dxLayoutControl1Group3);
     dxLayoutControl1Item12 = captioned(QStringLiteral("dxLayoutControl1Item12"), QStringLiteral("Columns"), edtRCols,
                                        dxLayoutControl1Group3);
     dxLayoutControl1Item5 = gridItem(QStringLiteral("dxLayoutControl1Item5"), grdMatrixR, lcgResultMatrix);

@@ -37,17 +37,15 @@ TZelGradPanel::ColorTable GradientColorTable(QRgb begin, QRgb end)
 {
     TZelGradPanel::ColorTable table{};
     for (int i = 0; i <= TZelGradPanel::StepCount; ++i)
-        table[static_cast<std::size_t>(i)] = qRgb(channelStep(qRed(begin), qRed(end), i),
-                                                  channelStep(qGreen(begin), qGreen(end), i),
-                                                  channelStep(qBlue(begin), qBlue(end), i));
+        table[static_cast<std::size_t>(i)] =
+            qRgb(channelStep(qRed(begin), qRed(end), i), channelStep(qGreen(begin), qGreen(end), i),
+                 channelStep(qBlue(begin), qBlue(end), i));
     return table;
 }
 
 unsigned CaptionFlags(TAlignment alignment, TBiDiMode mode, bool rightToLeftLayout)
 {
-    unsigned horizontal = alignment == taLeftJustify    ? Dt::Left
-                          : alignment == taRightJustify ? Dt::Right
-                                                        : Dt::Center;
+    unsigned horizontal = alignment == taLeftJustify ? Dt::Left : alignment == taRightJustify ? Dt::Right : Dt::Center;
     unsigned flags = Dt::ExpandTabs | Dt::VCenter;
     if (rightToLeftLayout) {
         if (mode == bdRightToLeft) {

@@ -29,7 +29,10 @@ inline constexpr Variant Variants[] = {
     {{U'\u066B', U'\u202F'}, "\u202F"},
 };
 
-inline bool sameBits(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
+inline bool sameBits(Extended a, Extended b)
+{
+    return std::memcmp(&a, &b, 10) == 0;
+}
 
 inline std::string withoutGrouping(const std::string& text, std::string_view thousands)
 {

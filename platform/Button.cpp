@@ -79,10 +79,7 @@ void Button::paintOffice2003()
 {
     QPainter painter(this);
     const QRect frame = rect().adjusted(0, 0, -1, -1);
-    const FaceColors& face = !isEnabled() ? DisabledFace
-                             : isDown()   ? PressedFace
-                             : m_hovered  ? HoverFace
-                                          : RestingFace;
+    const FaceColors& face = !isEnabled() ? DisabledFace : isDown() ? PressedFace : m_hovered ? HoverFace : RestingFace;
     QLinearGradient gradient(0, 0, 0, height());
     gradient.setColorAt(0, face.top);
     gradient.setColorAt(1, face.bottom);

@@ -39,8 +39,7 @@ public:
         }
         const QMargins m = contentsMargins();
         const int n = int(m_items.size());
-        return {n * widest + std::max(n - 1, 0) * spacing() + m.left() + m.right(),
-                tallest + m.top() + m.bottom()};
+        return {n * widest + std::max(n - 1, 0) * spacing() + m.left() + m.right(), tallest + m.top() + m.bottom()};
     }
     void setGeometry(const QRect& rect) override
     {

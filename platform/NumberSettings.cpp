@@ -37,7 +37,10 @@ NumberSeparators NumberSeparatorsOf(const QLocale& locale)
     return NumberSeparatorsOf(locale.decimalPoint(), locale.groupSeparator());
 }
 
-void LoadNumberSettings() { SetNumberSeparators(NumberSeparatorsOf(QLocale::system())); }
+void LoadNumberSettings()
+{
+    SetNumberSeparators(NumberSeparatorsOf(QLocale::system()));
+}
 
 NumberSettingsWatcher::NumberSettingsWatcher(QObject* parent)
     : QObject(parent)

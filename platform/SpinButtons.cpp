@@ -86,9 +86,9 @@ void SpinButtons::mousePressEvent(QMouseEvent* event)
     }
     event->accept();
     const QPoint at = event->position().toPoint();
-    const Part part = partRect(Part::Up).contains(at) ? Part::Up
+    const Part part = partRect(Part::Up).contains(at)     ? Part::Up
                       : partRect(Part::Down).contains(at) ? Part::Down
-                                                           : Part::None;
+                                                          : Part::None;
     if (part == Part::None)
         return;
     m_pressed = part;

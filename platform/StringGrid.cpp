@@ -53,8 +53,7 @@ QString leadingThatFits(const QString& text, const QFontMetrics& metrics, int wi
     if (text.size() <= ShortText)
         return text;
     qsizetype length = ShortText;
-    while (length < text.size() && length < LongestShownPrefix
-           && metrics.horizontalAdvance(text.left(length)) <= width)
+    while (length < text.size() && length < LongestShownPrefix && metrics.horizontalAdvance(text.left(length)) <= width)
         length *= 2;
     length = std::min(length, text.size());
     if (length < text.size() && text.at(length - 1).isHighSurrogate())
@@ -546,9 +545,9 @@ void StringGrid::takeFocus(Qt::FocusReason reason)
 bool StringGrid::isScrollBar(const QWidget* widget) const
 {
     const QScrollBar* bars[] = {horizontalScrollBar(), verticalScrollBar()};
-    return widget != nullptr
-        && std::any_of(std::begin(bars), std::end(bars),
-                       [widget](const QScrollBar* bar) { return widget == bar || bar->isAncestorOf(widget); });
+    return widget != nullptr && std::any_of(std::begin(bars), std::end(bars), [widget](const QScrollBar* bar) {
+               return widget == bar || bar->isAncestorOf(widget);
+           });
 }
 
 bool StringGrid::eventFilter(QObject* watched, QEvent* event)
@@ -663,7 +662,8 @@ void StringGrid::mousePressEvent(QMouseEvent* event)
     }
     if (hit.col == m_col && hit.row == m_row) {
         // The second press of a double-click that made this cell current does not open the editor.
-        const bool secondOfDouble = hit.col == m_lastPressCol && hit.row == m_lastPressRow
+        const bool secondOfDouble =
+            hit.col == m_lastPressCol && hit.row == m_lastPressRow
             && event->timestamp() - m_lastPressTime < ulong(QApplication::doubleClickInterval());
         if (m_editable && !secondOfDouble)
             openEditor(true);

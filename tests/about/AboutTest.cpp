@@ -182,8 +182,8 @@ TEST(About, CopyrightKeepsItsRightEdgeForANoticeOfAnyLength)
 {
     TfrmAbout dialog;
     QLabel* copyright = part<QLabel>(dialog, "lblCopyright");
-    for (const QString& notice : {QStringLiteral("(c)"), QStringLiteral("Copyright 2009 Zelmoor & Partners, all rights reserved"),
-                                  QString()}) {
+    for (const QString& notice :
+         {QStringLiteral("(c)"), QStringLiteral("Copyright 2009 Zelmoor & Partners, all rights reserved"), QString()}) {
         copyright->setText(notice);
         FitLabelToText(*copyright);
         EXPECT_EQ(copyright->x() + copyright->width(), 354) << notice.toStdString();
@@ -235,7 +235,8 @@ TEST(About, EnterEscAndTheCloseBoxCloseTheDialogWithoutDestroyingIt)
          QDialog::Accepted},
         {"Esc", [](TfrmAbout& d) { QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Accepted},
         {"close box", [](TfrmAbout& d) { d.close(); }, QDialog::Rejected},
-        {"Ok", [](TfrmAbout& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("btnOk")), Qt::LeftButton); },
+        {"Ok",
+         [](TfrmAbout& d) { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("btnOk")), Qt::LeftButton); },
          QDialog::Accepted},
     };
     QWidget over;

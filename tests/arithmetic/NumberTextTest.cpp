@@ -89,7 +89,11 @@ std::string withSeparators(const std::string& text, const SeparatorVariant& vari
 class NumberTextTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_saved = CurrentNumberSeparators(); SetNumberSeparators({}); }
+    void SetUp() override
+    {
+        m_saved = CurrentNumberSeparators();
+        SetNumberSeparators({});
+    }
     void TearDown() override { SetNumberSeparators(m_saved); }
 
     static void expectParse(const ParseRow& row, const std::string& text)
@@ -185,8 +189,7 @@ const std::vector<ParseRow> TrapRows = {
     // Long fractions.
     {"3.14159265358979323846264338327950288419716939937510", true, {0x4000, 0xC90FDAA22168C238}},
     {"0.1234567890123456789012345678901234567890", true, {0x3FFB, 0xFCD6E9BA37B2F8E2}},
-    {"0.00000000000000000000000000000000000000000000000001234567890123456789", true,
-     {0x3F59, 0x93CF654E932DEDAA}},
+    {"0.00000000000000000000000000000000000000000000000001234567890123456789", true, {0x3F59, 0x93CF654E932DEDAA}},
     // Around 10^18.
     {"999999999999999998.5", true, {0x403A, 0xDE0B6B3A763FFFE8}},
     {"999999999999999999.4", true, {0x403A, 0xDE0B6B3A763FFFF6}},
@@ -270,8 +273,14 @@ TEST_F(NumberTextTest, EmbeddedNulAndStrayBytesAreNotNumbers)
 {
     Extended value = 0;
     EXPECT_FALSE(TryParseNumber(std::string_view("1\0", 2), value));
-    EXPECT_FALSE(TryParseNumber(std::string_view("\0" "1", 2), value));
-    EXPECT_FALSE(TryParseNumber(std::string_view("1\0" "2", 3), value));
+    EXPECT_FALSE(TryParseNumber(std::string_view("\0"
+                                                 "1",
+                                                 2),
+                                value));
+    EXPECT_FALSE(TryParseNumber(std::string_view("1\0"
+                                                 "2",
+                                                 3),
+                                value));
     EXPECT_FALSE(TryParseNumber("\xEF\xBC\x91", value)) << "a full-width digit";
     EXPECT_FALSE(TryParseNumber("1\xC2\xA0", value)) << "a no-break space is not a blank";
     EXPECT_TRUE(TryParseNumber(std::string_view("12\0", 2), value));

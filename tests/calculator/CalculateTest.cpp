@@ -21,7 +21,9 @@ TEST_F(Calculate, FillsTheResultAndEnablesCopy)
     MessageBoxRecorder boxes;
     const ProductCase cases[] = {
         {"one by one", {{"2"}}, {{"3"}}, {QStringLiteral("6")}},
-        {"two by three", {{"1", "2", "3"}, {"4", "5", "6"}}, {{"7", "8"}, {"9", "10"}, {"11", "12"}},
+        {"two by three",
+         {{"1", "2", "3"}, {"4", "5", "6"}},
+         {{"7", "8"}, {"9", "10"}, {"11", "12"}},
          {QStringLiteral("58 64"), QStringLiteral("139 154")}},
         {"tenths", {{"0.1"}}, {{"0.2"}}, {QStringLiteral("0.02")}},
         {"tenths summed", {{"0.1", "0.2"}}, {{"3"}, {"3"}}, {QStringLiteral("0.9")}},

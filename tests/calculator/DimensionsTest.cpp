@@ -24,7 +24,10 @@ protected:
         return editor->lineEdit();
     }
 
-    static void type(SpinEdit* editor, const char* keys) { QTest::keyClicks(editor->lineEdit(), QString::fromLatin1(keys)); }
+    static void type(SpinEdit* editor, const char* keys)
+    {
+        QTest::keyClicks(editor->lineEdit(), QString::fromLatin1(keys));
+    }
 
     static void tab(SpinEdit* editor) { QTest::keyClick(editor->lineEdit(), Qt::Key_Tab); }
 

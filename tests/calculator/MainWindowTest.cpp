@@ -128,13 +128,13 @@ TEST_F(MainWindow, DimensionGroupsStayCentredAtTheTopOfTheirGroups)
 
 TEST_F(MainWindow, TabVisitsTheControlsInOrderSkippingDisabledOnesAndTheResultGrid)
 {
-    EXPECT_EQ(tabChain(8), (QStringList{QStringLiteral("edtARow"), QStringLiteral("edtACol"),
-                                        QStringLiteral("grdMatrixA"), QStringLiteral("edtBCol"),
-                                        QStringLiteral("grdMatrixB"), QStringLiteral("btnCalculate"),
-                                        QStringLiteral("btnAbout"), QStringLiteral("btnExit")}));
+    EXPECT_EQ(tabChain(8),
+              (QStringList{QStringLiteral("edtARow"), QStringLiteral("edtACol"), QStringLiteral("grdMatrixA"),
+                           QStringLiteral("edtBCol"), QStringLiteral("grdMatrixB"), QStringLiteral("btnCalculate"),
+                           QStringLiteral("btnAbout"), QStringLiteral("btnExit")}));
     window->btnCopy->setEnabled(true);
-    EXPECT_EQ(tabChain(8).mid(5), (QStringList{QStringLiteral("btnCalculate"), QStringLiteral("btnCopy"),
-                                               QStringLiteral("btnAbout")}));
+    EXPECT_EQ(tabChain(8).mid(5),
+              (QStringList{QStringLiteral("btnCalculate"), QStringLiteral("btnCopy"), QStringLiteral("btnAbout")}));
 }
 
 TEST_F(MainWindow, TheFocusStartsInTheRowsOfA)
@@ -175,8 +175,8 @@ TEST_F(MainWindow, ButtonsAreTwentyFivePixelsHighWithoutAcceleratorsOrDefaults)
 
 TEST_F(MainWindow, DisabledItemsDrawTheirCaptionsDisabled)
 {
-    for (const LayoutItem* item : {window->dxLayoutControl1Item11, window->dxLayoutControl1Item13,
-                                   window->dxLayoutControl1Item12}) {
+    for (const LayoutItem* item :
+         {window->dxLayoutControl1Item11, window->dxLayoutControl1Item13, window->dxLayoutControl1Item12}) {
         ASSERT_NE(item->captionLabel(), nullptr);
         EXPECT_FALSE(item->captionLabel()->isEnabled());
     }

@@ -156,16 +156,15 @@ TEST_F(GradPanelTest, BandsSpreadOverWiderAndNarrowerPanels)
         int entry;
     };
     const std::vector<Column> cases = {
-        {364, 0, 0},   {364, 1, 1},   {364, 2, 1},   {364, 361, 253}, {364, 362, 253}, {364, 363, 254},
-        {100, 0, 1},   {100, 99, 253}, // neither exact end colour shows
+        {364, 0, 0},     {364, 1, 1},     {364, 2, 1}, {364, 361, 253},
+        {364, 362, 253}, {364, 363, 254}, {100, 0, 1}, {100, 99, 253}, // neither exact end colour shows
         {1, 0, 127},
     };
     const TZelGradPanel::ColorTable table = GradientColorTable(Aqua, Blue);
     for (const Column& c : cases) {
         const QImage image = renderGradient(c.width, RgbColor(0, 255, 255), RgbColor(0, 0, 255));
         ASSERT_EQ(image.width(), c.width);
-        EXPECT_EQ(QColor(image.pixel(c.x, 1)), QColor(table[c.entry]))
-            << "width " << c.width << " x " << c.x;
+        EXPECT_EQ(QColor(image.pixel(c.x, 1)), QColor(table[c.entry])) << "width " << c.width << " x " << c.x;
     }
 }
 
@@ -317,7 +316,7 @@ TEST_F(GradPanelTest, AmpersandUnderlinesTheNextCharacter)
     const QRect marked = captionInk(render(panel, 200, 40));
     panel.setCaption(QStringLiteral("WW"));
     const QRect plain = captionInk(render(panel, 200, 40));
-    EXPECT_EQ(marked.width(), plain.width()); // the ampersand itself is not drawn
+    EXPECT_EQ(marked.width(), plain.width());   // the ampersand itself is not drawn
     EXPECT_GT(marked.bottom(), plain.bottom()); // the underline below the first W
 }
 

@@ -11,8 +11,8 @@ TEST(MulDiv, RoundsTheExactProductHalvesAwayFromZero)
     EXPECT_EQ(MulDiv(127, -1, 254), -1);
     EXPECT_EQ(MulDiv(127, -23, 254), -12);
     EXPECT_EQ(MulDiv(100, 1, 255), 0);
-    EXPECT_EQ(MulDiv(254, 364, 255), 363); // 362.57 rounds up
-    EXPECT_EQ(MulDiv(-7, 3, -2), 11);      // 10.5 away from zero
+    EXPECT_EQ(MulDiv(254, 364, 255), 363);  // 362.57 rounds up
+    EXPECT_EQ(MulDiv(-7, 3, -2), 11);       // 10.5 away from zero
     EXPECT_EQ(MulDiv(65536, 65536, 2), -1); // 2^31 does not fit
     EXPECT_EQ(MulDiv(1, 1, 0), -1);
 }

@@ -23,16 +23,18 @@ TEST_P(ErrorReportFullStop, AppendsAFullStopOnlyAfterCharactersBeyondIt)
     EXPECT_EQ(ErrorReportText(QString::fromUtf16(c.message)), QString::fromUtf16(c.shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ErrorReportFullStop,
-    ::testing::Values(FullStopCase{u"Floating point overflow", u"Floating point overflow."},
-                      FullStopCase{u"Error 42", u"Error 42."}, FullStopCase{u"Reason:", u"Reason:."},
-                      FullStopCase{u"Really?", u"Really?."}, FullStopCase{u"Stop.", u"Stop."},
-                      FullStopCase{u"Stop!", u"Stop!"}, FullStopCase{u"(see above)", u"(see above)"},
-                      FullStopCase{u"'x'", u"'x'"}, FullStopCase{u"say \"x\"", u"say \"x\""},
-                      FullStopCase{u"a,", u"a,"}, FullStopCase{u"a-", u"a-"}, FullStopCase{u"a ", u"a "},
-                      FullStopCase{u"", u""}, FullStopCase{u"caf\u00e9", u"caf\u00e9."}),
-    [](const ::testing::TestParamInfo<FullStopCase>& row) { return "Message" + std::to_string(row.index); });
+INSTANTIATE_TEST_SUITE_P(Table, ErrorReportFullStop,
+                         ::testing::Values(FullStopCase{u"Floating point overflow", u"Floating point overflow."},
+                                           FullStopCase{u"Error 42", u"Error 42."},
+                                           FullStopCase{u"Reason:", u"Reason:."}, FullStopCase{u"Really?", u"Really?."},
+                                           FullStopCase{u"Stop.", u"Stop."}, FullStopCase{u"Stop!", u"Stop!"},
+                                           FullStopCase{u"(see above)", u"(see above)"}, FullStopCase{u"'x'", u"'x'"},
+                                           FullStopCase{u"say \"x\"", u"say \"x\""}, FullStopCase{u"a,", u"a,"},
+                                           FullStopCase{u"a-", u"a-"}, FullStopCase{u"a ", u"a "},
+                                           FullStopCase{u"", u""}, FullStopCase{u"caf\u00e9", u"caf\u00e9."}),
+                         [](const ::testing::TestParamInfo<FullStopCase>& row) {
+                             return "Message" + std::to_string(row.index);
+                         });
 
 TEST(ErrorReport, ShowsOneErrorBoxCaptionedWithTheApplicationTitle)
 {

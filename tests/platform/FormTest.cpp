@@ -8,7 +8,7 @@
 
 namespace {
 const QRect WorkArea(0, 0, 1024, 738);
-}
+} // namespace
 
 TEST(FormSnapping, EdgesWithinNinePixelsSnapAndTenPixelsDoNot)
 {
@@ -51,8 +51,7 @@ TEST(Form, RunsItsShowHandlerBeforeItIsVisibleAndCentresOnTheFirstShowOnly)
     EXPECT_EQ(shows, 1);
     EXPECT_FALSE(visibleDuringShowHandler);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(form.frameGeometry().topLeft(),
-              CentredPosition(form.frameGeometry().size(), screen, screen.topLeft()));
+    EXPECT_EQ(form.frameGeometry().topLeft(), CentredPosition(form.frameGeometry().size(), screen, screen.topLeft()));
 
     form.hide();
     form.move(40, 50);

@@ -36,8 +36,8 @@ TEST_F(NumberSettingsTest, OneCharacterSettingsAreTakenAndOthersFallBack)
     expectSeparators(NumberSeparatorsOf(QStringLiteral("::"), QStringLiteral("ab")), U'.', U',');
     expectSeparators(NumberSeparatorsOf(QString(QChar(0)), QStringLiteral(" ")), U'.', U' ');
     // One character outside the basic plane is two UTF-16 units but one code point.
-    expectSeparators(NumberSeparatorsOf(QString::fromUcs4(U"\U0001D7D8"), QString::fromUcs4(U"\u202F")),
-                     U'\U0001D7D8', U'\u202F');
+    expectSeparators(NumberSeparatorsOf(QString::fromUcs4(U"\U0001D7D8"), QString::fromUcs4(U"\u202F")), U'\U0001D7D8',
+                     U'\u202F');
 }
 
 TEST_F(NumberSettingsTest, LocalesGiveTheirOwnSeparators)

@@ -131,8 +131,7 @@ TEST_P(SpinEditSpinKeys, StepAndClampWithoutWrapping)
 
 INSTANTIATE_TEST_SUITE_P(Table, SpinEditSpinKeys,
                          ::testing::Values(SpinKeyCase{20, Qt::Key_Up, u"20", 0}, SpinKeyCase{1, Qt::Key_Up, u"2", 1},
-                                           SpinKeyCase{1, Qt::Key_Down, u"1", 0},
-                                           SpinKeyCase{2, Qt::Key_Down, u"1", 1},
+                                           SpinKeyCase{1, Qt::Key_Down, u"1", 0}, SpinKeyCase{2, Qt::Key_Down, u"1", 1},
                                            SpinKeyCase{15, Qt::Key_PageUp, u"20", 1},
                                            SpinKeyCase{5, Qt::Key_PageUp, u"15", 1},
                                            SpinKeyCase{5, Qt::Key_PageDown, u"1", 1},
@@ -195,16 +194,16 @@ TEST_P(SpinEditValueRead, FollowsTheTypedSixtyFourBitInteger)
     EXPECT_EQ(m_seen.back().value, c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SpinEditValueRead,
-    ::testing::Values(ValueReadCase{u"25", 25}, ValueReadCase{u"0", 0}, ValueReadCase{u"-3", -3},
-                      ValueReadCase{u"+7", 7}, ValueReadCase{u"007", 7}, ValueReadCase{u"", 1},
-                      ValueReadCase{u"2147483648", 2147483648},
-                      ValueReadCase{u"9223372036854775807", std::numeric_limits<qint64>::max()},
-                      ValueReadCase{u"-9223372036854775808", std::numeric_limits<qint64>::min()},
-                      // Anything else reads as the accepted value.
-                      ValueReadCase{u"9223372036854775808", Start}, ValueReadCase{u"-", Start},
-                      ValueReadCase{u"+", Start}, ValueReadCase{u"1e2", Start}, ValueReadCase{u"5-", Start}));
+INSTANTIATE_TEST_SUITE_P(Table, SpinEditValueRead,
+                         ::testing::Values(ValueReadCase{u"25", 25}, ValueReadCase{u"0", 0}, ValueReadCase{u"-3", -3},
+                                           ValueReadCase{u"+7", 7}, ValueReadCase{u"007", 7}, ValueReadCase{u"", 1},
+                                           ValueReadCase{u"2147483648", 2147483648},
+                                           ValueReadCase{u"9223372036854775807", std::numeric_limits<qint64>::max()},
+                                           ValueReadCase{u"-9223372036854775808", std::numeric_limits<qint64>::min()},
+                                           // Anything else reads as the accepted value.
+                                           ValueReadCase{u"9223372036854775808", Start}, ValueReadCase{u"-", Start},
+                                           ValueReadCase{u"+", Start}, ValueReadCase{u"1e2", Start},
+                                           ValueReadCase{u"5-", Start}));
 
 TEST_F(SpinEditTest, ValueReadIsTheAcceptedOneWithoutFocusOrUntilTheUserTypes)
 {
@@ -221,7 +220,7 @@ TEST_F(SpinEditTest, ValueReadIsTheAcceptedOneWithoutFocusOrUntilTheUserTypes)
 struct LeaveCase
 {
     const char16_t* typed;
-    const char16_t* text; // after Tab
+    const char16_t* text;      // after Tab
     std::size_t notifications; // from the leaving alone
 };
 
@@ -278,8 +277,7 @@ TEST_P(SpinEditInvalidText, HoldsTheFocusSilentlyUntilEscapeRestores)
     EXPECT_TRUE(m_after->hasFocus());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SpinEditInvalidText,
-                         ::testing::Values(u"-", u"+", u"e", u"1e2", u"E5", u"--1", u"5-"));
+INSTANTIATE_TEST_SUITE_P(Table, SpinEditInvalidText, ::testing::Values(u"-", u"+", u"e", u"1e2", u"E5", u"--1", u"5-"));
 
 struct TypingCase
 {
@@ -311,9 +309,8 @@ TEST_P(SpinEditTyping, RefusesEveryCharacterANumberCannotHoldWithABeep)
 INSTANTIATE_TEST_SUITE_P(Table, SpinEditTyping,
                          ::testing::Values(TypingCase{u'0', true}, TypingCase{u'9', true}, TypingCase{u'+', true},
                                            TypingCase{u'-', true}, TypingCase{u'e', true}, TypingCase{u'E', true},
-                                           TypingCase{u'.', false}, TypingCase{u',', false},
-                                           TypingCase{u'a', false}, TypingCase{u' ', false},
-                                           TypingCase{u'x', false}, TypingCase{u'/', false}));
+                                           TypingCase{u'.', false}, TypingCase{u',', false}, TypingCase{u'a', false},
+                                           TypingCase{u' ', false}, TypingCase{u'x', false}, TypingCase{u'/', false}));
 
 TEST_F(SpinEditTest, ControlKeysEditWithoutABeepAndNotifyOncePerChange)
 {
@@ -468,8 +465,8 @@ TEST_F(SpinEditTest, TheWheelStepsOnlyWhileTheEditorHasTheFocus)
 {
     auto wheel = [&](int delta) {
         const QPointF at = edit()->rect().center();
-        QWheelEvent event(at, edit()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent event(at, edit()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
         QApplication::sendEvent(edit(), &event);
     };
     m_after->setFocus();

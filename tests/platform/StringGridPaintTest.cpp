@@ -76,7 +76,7 @@ TEST_F(StringGridPaintTest, TextIsPaintedFlushRightTwoPixelsInsideAndVerticallyC
     ASSERT_GT(ink.pixels, 0);
     EXPECT_LE(ink.right, 37); // nothing in the last two columns of the cell
     EXPECT_GE(ink.right, 35);
-    EXPECT_GT(ink.left, 20);  // right-aligned, not at the left edge
+    EXPECT_GT(ink.left, 20); // right-aligned, not at the left edge
     EXPECT_LE(std::abs((ink.top + ink.bottom) - 19), 3) << ink.top << ".." << ink.bottom;
 }
 
@@ -151,11 +151,11 @@ TEST_F(StringGridPaintTest, TheCurrentCellOfAGridWithoutTheFocusShowsInTheHighli
     const QColor highlight = ResolveColor(clHighlight);
     ASSERT_NE(highlight, window());
     EXPECT_EQ(image.pixelColor(3, 1), highlight);
-    EXPECT_EQ(image.pixelColor(41 + 3, 1), window());     // another cell
+    EXPECT_EQ(image.pixelColor(41 + 3, 1), window());          // another cell
     EXPECT_EQ(image.pixelColor(40, 5), QColor(192, 192, 192)); // line after column 0
     EXPECT_EQ(image.pixelColor(5, 20), QColor(192, 192, 192)); // line below row 0
-    EXPECT_EQ(image.pixelColor(3 * 41 + 10, 5), window());  // beyond the last column
-    EXPECT_EQ(image.pixelColor(10, 2 * 21 + 10), window()); // below the last row
+    EXPECT_EQ(image.pixelColor(3 * 41 + 10, 5), window());     // beyond the last column
+    EXPECT_EQ(image.pixelColor(10, 2 * 21 + 10), window());    // below the last row
     bool textInHighlightText = false;
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 40; ++x)
@@ -195,10 +195,9 @@ TEST_F(StringGridPaintTest, OnlyCellsMeetingTheUpdateAreaArePaintedAndNotTheOneU
 {
     resize(3, 3);
     std::vector<std::pair<int, int>> painted;
-    QObject::connect(m_grid, &StringGrid::drawCell, m_grid,
-                     [&](StringGrid*, int col, int row, const QRect&, StringGrid::DrawState) {
-                         painted.emplace_back(col, row);
-                     });
+    QObject::connect(
+        m_grid, &StringGrid::drawCell, m_grid,
+        [&](StringGrid*, int col, int row, const QRect&, StringGrid::DrawState) { painted.emplace_back(col, row); });
     QCoreApplication::processEvents();
     painted.clear();
     m_grid->viewport()->repaint(m_grid->cellRect(2, 1));
@@ -238,7 +237,7 @@ TEST_F(StringGridPaintTest, WritingCellsRepaintsThemOnceAndNothingElse)
     EXPECT_EQ(recorder.region, cells);
 
     recorder.paints = 0;
-    m_grid->setRowCount(5); // unchanged
+    m_grid->setRowCount(5);                           // unchanged
     m_grid->setCell(9, 9, QStringLiteral("outside")); // outside the counts
     QCoreApplication::processEvents();
     EXPECT_EQ(recorder.paints, 0);
