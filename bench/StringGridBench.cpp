@@ -1,11 +1,11 @@
 // Painting a grid costs what its visible cells cost, whatever its counts or the length of its texts.
 #include "platform/Drawing.h"
+#include "platform/GridInplaceEditor.h"
 #include "platform/StringGrid.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -149,7 +149,7 @@ void BM_KeystrokeIntoMegabyteEditor(benchmark::State& state)
     shown.grid.setCell(0, 0, QString(Megabyte, QLatin1Char('7')));
     shown.grid.activateWindow();
     shown.grid.setFocus();
-    QLineEdit* editor = shown.grid.inplaceEditor();
+    GridInplaceEditor* editor = shown.grid.inplaceEditor();
     QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
     QCoreApplication::sendEvent(&shown.grid, &f2);
     for (auto _ : state) {
