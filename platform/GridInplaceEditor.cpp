@@ -506,18 +506,25 @@ void GridInplaceEditor::focusOutEvent(QFocusEvent* event)
     emit focusLeft();
 }
 
+// Every mouse event stops here, as it would in a text box: the grid underneath must not take a click on
+// the editor for a click on its cell.
 void GridInplaceEditor::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
+    event->accept();
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     const bool mark = event->modifiers() & Qt::ShiftModifier;
     moveCursor(positionAt(int(event->position().x()) - textArea().left()), mark);
 }
 
+void GridInplaceEditor::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 void GridInplaceEditor::mouseMoveEvent(QMouseEvent* event)
 {
+    event->accept();
     if (!(event->buttons() & Qt::LeftButton))
         return;
     // Beyond either edge the selection reaches one character past what shows, so the text scrolls.
@@ -529,6 +536,7 @@ void GridInplaceEditor::mouseMoveEvent(QMouseEvent* event)
 
 void GridInplaceEditor::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    event->accept();
     if (event->button() != Qt::LeftButton || m_text.isEmpty())
         return;
     const qsizetype at = std::min(positionAt(int(event->position().x()) - textArea().left()), m_text.size() - 1);

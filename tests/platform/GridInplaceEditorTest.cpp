@@ -140,6 +140,10 @@ TEST_F(GridInplaceEditorTest, AClickPlacesTheCaretAndADoubleClickSelectsAWord)
     EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("x12 34"));
     QTest::mouseDClick(editor(), Qt::LeftButton, Qt::NoModifier, QPoint(editor()->width() - 3, editor()->height() / 2));
     EXPECT_EQ(editor()->selectedText(), QStringLiteral("34"));
+    // Clicks on the editor stay with it: the grid underneath would take a right click for one on its cell.
+    QTest::mouseClick(editor(), Qt::RightButton, Qt::NoModifier, QPoint(3, editor()->height() / 2));
+    EXPECT_TRUE(m_grid->editorOpen());
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("34"));
 }
 
 TEST_F(GridInplaceEditorTest, AnInputMethodCommitReplacesWhatItNames)
