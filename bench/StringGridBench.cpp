@@ -1,11 +1,11 @@
 // Painting a grid costs what its visible cells cost, whatever its counts or the length of its texts.
 #include "platform/Drawing.h"
+#include "platform/GridInplaceEditor.h"
 #include "platform/StringGrid.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -101,6 +101,46 @@ void BM_RepaintWithMegabyteCell(benchmark::State& state)
 }
 BENCHMARK(BM_RepaintWithMegabyteCell)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The window's handler painting one 40 x 20 cell that holds 1 MB, straight into an image.
+void BM_PaintMegabyteCellLikeTheHandler(benchmark::State& state)
+{
+    QImage image(41, 21, QImage::Format_RGB32);
+    const QString text(Megabyte, QLatin1Char('7'));
+    for (auto _ : state) {
+        QPainter canvas(&image);
+        canvas.setBrush(Qt::white);
+        QRect box(0, 0, 40, 20);
+        FillRect(canvas, box);
+        InflateRect(box, -2, -2);
+        DrawTextA(canvas, text, box, Dt::SingleLine | Dt::VCenter | Dt::Right);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(BM_PaintMegabyteCellLikeTheHandler)->Unit(benchmark::kMillisecond);
+
+// A typed character and a Backspace, as key events, in an editor holding 1 MB over a grid with the
+// window's handler, the grid's repaint included.
+void BM_KeyEventsIntoMegabyteEditor(benchmark::State& state)
+{
+    ShownGrid shown(true);
+    shown.grid.setEditable(true);
+    shown.grid.setCell(0, 0, QString(Megabyte, QLatin1Char('7')));
+    shown.grid.activateWindow();
+    shown.grid.setFocus();
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QCoreApplication::sendEvent(&shown.grid, &f2);
+    QWidget* editor = shown.grid.inplaceEditor();
+    for (auto _ : state) {
+        QKeyEvent digit(QEvent::KeyPress, Qt::Key_8, Qt::NoModifier, QStringLiteral("8"));
+        QCoreApplication::sendEvent(editor, &digit);
+        QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QCoreApplication::sendEvent(editor, &back);
+        shown.render();
+    }
+    state.SetLabel(std::to_string(shown.grid.cell(0, 0).size()) + " characters");
+}
+BENCHMARK(BM_KeyEventsIntoMegabyteEditor)->Unit(benchmark::kMillisecond);
+
 // One keystroke into an editor that holds 1 MB.
 void BM_KeystrokeIntoMegabyteEditor(benchmark::State& state)
 {
@@ -109,7 +149,7 @@ void BM_KeystrokeIntoMegabyteEditor(benchmark::State& state)
     shown.grid.setCell(0, 0, QString(Megabyte, QLatin1Char('7')));
     shown.grid.activateWindow();
     shown.grid.setFocus();
-    QLineEdit* editor = shown.grid.inplaceEditor();
+    GridInplaceEditor* editor = shown.grid.inplaceEditor();
     QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
     QCoreApplication::sendEvent(&shown.grid, &f2);
     for (auto _ : state) {

@@ -1,34 +1,146 @@
 #include "platform/GridInplaceEditor.h"
 
-#include <QFocusEvent>
-#include <QKeyEvent>
+#include "platform/ErrorReport.h"
 
-#include <limits>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleHints>
+
+#include <algorithm>
 
 namespace {
-// The frameless line edit already keeps 2 px clear on the left and right and 1 px at the top; one more
-// at the top sets the text 2 px in from the cell's edge there too.
-constexpr int ExtraTopMargin = 1;
+
+// The text sits 2 px in from the cell's left, top and right edges.
+constexpr int TextInset = 2;
+constexpr int CaretWidth = 1;
+// However narrow its characters (marks have no width), the box never lays out more than this many.
+constexpr qsizetype MaxShown = 1024;
+// What an input method sees of the text on either side of the caret.
+constexpr qsizetype SurroundingReach = 256;
+
+enum class CharClass { Space, Word, Other };
+
+CharClass classOf(QChar c)
+{
+    if (c.isSpace())
+        return CharClass::Space;
+    if (c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_'))
+        return CharClass::Word;
+    return CharClass::Other;
+}
+
+bool matchesAny(const QKeyEvent* event, std::initializer_list<QKeySequence::StandardKey> keys)
+{
+    return std::any_of(keys.begin(), keys.end(),
+                       [event](QKeySequence::StandardKey key) { return event->matches(key); });
+}
+
 } // namespace
 
 GridInplaceEditor::GridInplaceEditor(QWidget* parent)
-    : QLineEdit(parent)
+    : QWidget(parent)
 {
-    setFrame(false);
-    setMaxLength(std::numeric_limits<int>::max());
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextMargins(0, ExtraTopMargin, 0, 0);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::IBeamCursor);
     // Reached by the grid itself, never by Tab.
     setFocusPolicy(Qt::ClickFocus);
 }
 
 GridInplaceEditor::~GridInplaceEditor() = default;
 
+void GridInplaceEditor::setText(const QString& text)
+{
+    const bool changed = text != m_text;
+    m_text = text;
+    m_cursor = m_anchor = m_text.size();
+    m_first = std::min(m_first, m_cursor);
+    scrollToCursor();
+    update();
+    if (changed)
+        emit textChanged(m_text);
+}
+
+void GridInplaceEditor::setCursorPosition(qsizetype position)
+{
+    moveCursor(std::clamp<qsizetype>(position, 0, m_text.size()), false);
+}
+
+QString GridInplaceEditor::selectedText() const
+{
+    return m_text.mid(selectionStart(), selectionEnd() - selectionStart());
+}
+
+void GridInplaceEditor::selectAll()
+{
+    m_anchor = 0;
+    moveCursor(m_text.size(), true);
+}
+
+void GridInplaceEditor::deselect()
+{
+    m_anchor = m_cursor;
+    update();
+}
+
+void GridInplaceEditor::home(bool mark)
+{
+    moveCursor(0, mark);
+}
+
+void GridInplaceEditor::end(bool mark)
+{
+    moveCursor(m_text.size(), mark);
+}
+
+void GridInplaceEditor::insert(const QString& text)
+{
+    if (text.isEmpty() && !hasSelectedText())
+        return;
+    replace(selectionStart(), selectionEnd(), text);
+}
+
+void GridInplaceEditor::backspace()
+{
+    deleteTo(previousCharacter(m_cursor));
+}
+
+void GridInplaceEditor::del()
+{
+    deleteTo(nextCharacter(m_cursor));
+}
+
+void GridInplaceEditor::cut()
+{
+    if (!hasSelectedText())
+        return;
+    copy();
+    insert(QString());
+}
+
+void GridInplaceEditor::copy() const
+{
+    if (hasSelectedText())
+        QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void GridInplaceEditor::paste()
+{
+    insert(QGuiApplication::clipboard()->text());
+}
+
 bool GridInplaceEditor::event(QEvent* event)
 {
-    // Tab is taken before keyPressEvent would see it; it must move the focus on from the grid, not from
-    // this child of the grid.
     if (event->type() == QEvent::KeyPress) {
+        // Tab is taken before keyPressEvent would see it; it must move the focus on from the grid, not
+        // from this child of the grid.
         auto* key = static_cast<QKeyEvent*>(event);
         const bool noCtrlAlt = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (noCtrlAlt && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
@@ -36,8 +148,14 @@ bool GridInplaceEditor::event(QEvent* event)
             emit tabPressed(forward);
             return true;
         }
+    } else if (event->type() == QEvent::ShortcutOverride) {
+        // The editing keys belong to the editor, not to a shortcut of the window that holds the grid.
+        if (isEditingKey(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
     }
-    return QLineEdit::event(event);
+    return QWidget::event(event);
 }
 
 void GridInplaceEditor::keyPressEvent(QKeyEvent* event)
@@ -54,24 +172,423 @@ void GridInplaceEditor::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape:
         // An edit is never undone.
         break;
-    case Qt::Key_Insert:
-        if (event->modifiers() == Qt::NoModifier)
-            break;
-        QLineEdit::keyPressEvent(event);
-        break;
     default:
-        QLineEdit::keyPressEvent(event);
+        RunGuarded([this, event] { editKey(event); });
         break;
     }
     // Whatever the editor does not use must not reach the grid underneath as a key of its own.
     event->accept();
 }
 
+bool GridInplaceEditor::isEditingKey(const QKeyEvent* event) const
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Insert:
+        return true;
+    default:
+        break;
+    }
+    if (matchesAny(event, {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll,
+                           QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine}))
+        return true;
+    const QString text = event->text();
+    return !text.isEmpty() && text.front().isPrint();
+}
+
+void GridInplaceEditor::editKey(const QKeyEvent* event)
+{
+    const bool ctrlOnly = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier)
+        return; // Insert alone does nothing
+    if (event->matches(QKeySequence::SelectAll))
+        selectAll();
+    else if (event->matches(QKeySequence::Copy))
+        copy();
+    else if (event->matches(QKeySequence::Cut))
+        cut();
+    else if (event->matches(QKeySequence::Paste))
+        paste();
+    else if (event->matches(QKeySequence::MoveToNextChar))
+        moveCursor(hasSelectedText() ? selectionEnd() : nextCharacter(m_cursor), false);
+    else if (event->matches(QKeySequence::MoveToPreviousChar))
+        moveCursor(hasSelectedText() ? selectionStart() : previousCharacter(m_cursor), false);
+    else if (event->matches(QKeySequence::SelectNextChar))
+        moveCursor(nextCharacter(m_cursor), true);
+    else if (event->matches(QKeySequence::SelectPreviousChar))
+        moveCursor(previousCharacter(m_cursor), true);
+    else if (event->matches(QKeySequence::MoveToNextWord))
+        moveCursor(nextWord(m_cursor), false);
+    else if (event->matches(QKeySequence::MoveToPreviousWord))
+        moveCursor(previousWord(m_cursor), false);
+    else if (event->matches(QKeySequence::SelectNextWord))
+        moveCursor(nextWord(m_cursor), true);
+    else if (event->matches(QKeySequence::SelectPreviousWord))
+        moveCursor(previousWord(m_cursor), true);
+    else if (matchesAny(event, {QKeySequence::MoveToStartOfLine, QKeySequence::MoveToStartOfBlock,
+                                QKeySequence::MoveToStartOfDocument}))
+        home(false);
+    else if (matchesAny(event, {QKeySequence::SelectStartOfLine, QKeySequence::SelectStartOfBlock,
+                                QKeySequence::SelectStartOfDocument}))
+        home(true);
+    else if (matchesAny(event, {QKeySequence::MoveToEndOfLine, QKeySequence::MoveToEndOfBlock,
+                                QKeySequence::MoveToEndOfDocument}))
+        end(false);
+    else if (matchesAny(event, {QKeySequence::SelectEndOfLine, QKeySequence::SelectEndOfBlock,
+                                QKeySequence::SelectEndOfDocument}))
+        end(true);
+    else if (event->matches(QKeySequence::DeleteStartOfWord))
+        deleteTo(previousWord(m_cursor));
+    else if (event->matches(QKeySequence::DeleteEndOfWord))
+        deleteTo(nextWord(m_cursor));
+    else if (event->matches(QKeySequence::DeleteEndOfLine))
+        deleteTo(m_text.size());
+    else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+        selectAll();
+        insert(QString());
+    } else if (event->matches(QKeySequence::Delete))
+        del();
+    else if (event->key() == Qt::Key_Backspace && !ctrlOnly)
+        backspace();
+    else if (!ctrlOnly && !event->text().isEmpty() && event->text().front().isPrint())
+        insert(event->text());
+}
+
+void GridInplaceEditor::moveCursor(qsizetype position, bool mark)
+{
+    m_cursor = position;
+    if (!mark)
+        m_anchor = m_cursor;
+    scrollToCursor();
+    showCaret();
+}
+
+void GridInplaceEditor::replace(qsizetype from, qsizetype to, const QString& text)
+{
+    m_text.replace(from, to - from, text);
+    m_cursor = m_anchor = from + text.size();
+    m_first = std::min(m_first, from);
+    scrollToCursor();
+    showCaret();
+    emit textChanged(m_text);
+}
+
+void GridInplaceEditor::deleteTo(qsizetype position)
+{
+    if (hasSelectedText())
+        insert(QString());
+    else if (position != m_cursor)
+        replace(std::min(position, m_cursor), std::max(position, m_cursor), QString());
+}
+
+qsizetype GridInplaceEditor::nextCharacter(qsizetype position) const
+{
+    if (position >= m_text.size())
+        return m_text.size();
+    ++position;
+    if (position < m_text.size() && m_text[position].isLowSurrogate() && m_text[position - 1].isHighSurrogate())
+        ++position;
+    return position;
+}
+
+qsizetype GridInplaceEditor::previousCharacter(qsizetype position) const
+{
+    if (position <= 0)
+        return 0;
+    --position;
+    if (position > 0 && m_text[position].isLowSurrogate() && m_text[position - 1].isHighSurrogate())
+        --position;
+    return position;
+}
+
+qsizetype GridInplaceEditor::nextWord(qsizetype position) const
+{
+    const qsizetype size = m_text.size();
+    if (position < size) {
+        const CharClass first = classOf(m_text[position]);
+        if (first != CharClass::Space)
+            while (position < size && classOf(m_text[position]) == first)
+                ++position;
+    }
+    while (position < size && classOf(m_text[position]) == CharClass::Space)
+        ++position;
+    return position;
+}
+
+qsizetype GridInplaceEditor::previousWord(qsizetype position) const
+{
+    while (position > 0 && classOf(m_text[position - 1]) == CharClass::Space)
+        --position;
+    if (position > 0) {
+        const CharClass last = classOf(m_text[position - 1]);
+        while (position > 0 && classOf(m_text[position - 1]) == last)
+            --position;
+    }
+    return position;
+}
+
+// ---- showing the text ------------------------------------------------------------------------------
+
+QRect GridInplaceEditor::textArea() const
+{
+    return rect().adjusted(TextInset, TextInset, -TextInset, 0);
+}
+
+QString GridInplaceEditor::shownText(qsizetype from, qsizetype to) const
+{
+    // A pasted line break or other control character shows as a space, as in any one-line text box.
+    QString shown = m_text.mid(from, to - from);
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return shown;
+}
+
+int GridInplaceEditor::advance(qsizetype position) const
+{
+    return fontMetrics().horizontalAdvance(shownText(position, nextCharacter(position)));
+}
+
+qsizetype GridInplaceEditor::visibleEnd() const
+{
+    const int width = textArea().width();
+    qsizetype end = m_first;
+    int x = 0;
+    while (end < m_text.size() && x <= width && end - m_first < MaxShown) {
+        x += advance(end);
+        end = nextCharacter(end);
+    }
+    return end;
+}
+
+int GridInplaceEditor::xOf(qsizetype position) const
+{
+    if (position <= m_first)
+        return 0;
+    return fontMetrics().horizontalAdvance(shownText(m_first, std::min(position, m_first + MaxShown)));
+}
+
+qsizetype GridInplaceEditor::positionAt(int x) const
+{
+    qsizetype position = m_first;
+    int left = 0;
+    while (position < m_text.size() && position - m_first < MaxShown) {
+        const int width = advance(position);
+        if (x < left + width / 2)
+            break;
+        left += width;
+        position = nextCharacter(position);
+    }
+    return position;
+}
+
+QRect GridInplaceEditor::caretRect() const
+{
+    const QRect area = textArea();
+    return QRect(area.left() + xOf(m_cursor), area.top(), CaretWidth, fontMetrics().height());
+}
+
+void GridInplaceEditor::scrollToCursor()
+{
+    const int width = textArea().width();
+    m_first = std::min(m_first, m_text.size());
+    if (m_cursor < m_first) {
+        m_first = m_cursor;
+    } else if (m_cursor - m_first >= MaxShown || xOf(m_cursor) + CaretWidth > width) {
+        // The caret goes to the right edge, with as much text before it as fits.
+        qsizetype first = m_cursor;
+        int used = CaretWidth;
+        while (first > 0 && m_cursor - first < MaxShown) {
+            const qsizetype before = previousCharacter(first);
+            const int w = advance(before);
+            if (used + w > width)
+                break;
+            used += w;
+            first = before;
+        }
+        m_first = first;
+    }
+    // Text deleted at the end of a scrolled line: the text moves back in rather than leave a gap.
+    if (m_first > 0 && m_text.size() - m_first < MaxShown) {
+        int used = xOf(m_text.size()) + CaretWidth;
+        while (m_first > 0) {
+            const qsizetype before = previousCharacter(m_first);
+            const int w = advance(before);
+            if (used + w > width)
+                break;
+            used += w;
+            m_first = before;
+        }
+    }
+}
+
+void GridInplaceEditor::showCaret()
+{
+    m_caretOn = true;
+    const int flash = QGuiApplication::styleHints()->cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        m_blink.start(flash / 2, this);
+    update();
+}
+
+void GridInplaceEditor::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    const QRect area = textArea();
+    painter.setClipRect(area);
+    const QFontMetrics metrics = fontMetrics();
+    const int baseline = area.top() + metrics.ascent();
+    const qsizetype end = visibleEnd();
+    const QString shown = shownText(m_first, end);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(QPoint(area.left(), baseline), shown);
+
+    const qsizetype from = std::max(selectionStart(), m_first);
+    const qsizetype to = std::min(selectionEnd(), end);
+    if (from < to) {
+        const int left = area.left() + xOf(from);
+        const QRect selection(left, area.top(), area.left() + xOf(to) - left, metrics.height());
+        painter.fillRect(selection, palette().color(QPalette::Highlight));
+        painter.setClipRect(selection & area);
+        painter.setPen(palette().color(QPalette::HighlightedText));
+        painter.drawText(QPoint(area.left(), baseline), shown);
+        painter.setClipRect(area);
+    }
+    if (hasFocus() && m_caretOn)
+        painter.fillRect(caretRect(), palette().color(QPalette::Text));
+}
+
+void GridInplaceEditor::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    scrollToCursor();
+}
+
+void GridInplaceEditor::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        scrollToCursor();
+        update();
+    }
+}
+
+void GridInplaceEditor::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_blink.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    m_caretOn = !m_caretOn;
+    update(caretRect());
+}
+
+void GridInplaceEditor::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    showCaret();
+}
+
 void GridInplaceEditor::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
-    // Another window in front, or the editor's own context menu, leaves the editing where it is.
+    QWidget::focusOutEvent(event);
+    m_blink.stop();
+    update();
+    // Another window in front, or a popup, leaves the editing where it is.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
     emit focusLeft();
+}
+
+// Every mouse event stops here, as it would in a text box: the grid underneath must not take a click on
+// the editor for a click on its cell.
+void GridInplaceEditor::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool mark = event->modifiers() & Qt::ShiftModifier;
+    moveCursor(positionAt(int(event->position().x()) - textArea().left()), mark);
+}
+
+void GridInplaceEditor::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void GridInplaceEditor::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    // Beyond either edge the selection reaches one character past what shows, so the text scrolls.
+    const int x = int(event->position().x()) - textArea().left();
+    const qsizetype position =
+        x < 0 ? previousCharacter(m_first) : (x > textArea().width() ? visibleEnd() : positionAt(x));
+    moveCursor(position, true);
+}
+
+void GridInplaceEditor::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || m_text.isEmpty())
+        return;
+    const qsizetype at = std::min(positionAt(int(event->position().x()) - textArea().left()), m_text.size() - 1);
+    const CharClass cls = classOf(m_text[at]);
+    qsizetype start = at;
+    qsizetype stop = at;
+    while (start > 0 && classOf(m_text[start - 1]) == cls)
+        --start;
+    while (stop < m_text.size() && classOf(m_text[stop]) == cls)
+        ++stop;
+    m_anchor = start;
+    moveCursor(stop, true);
+}
+
+void GridInplaceEditor::inputMethodEvent(QInputMethodEvent* event)
+{
+    RunGuarded([this, event] {
+        if (event->commitString().isEmpty() && event->replacementLength() == 0)
+            return;
+        if (event->replacementLength() > 0) {
+            const qsizetype from = std::clamp<qsizetype>(m_cursor + event->replacementStart(), 0, m_text.size());
+            const qsizetype to = std::clamp<qsizetype>(from + event->replacementLength(), 0, m_text.size());
+            m_anchor = from;
+            m_cursor = to;
+        }
+        insert(event->commitString());
+    });
+    event->accept();
+}
+
+QVariant GridInplaceEditor::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // The input method sees a stretch of text around the caret, never the whole of a long text.
+    const qsizetype from = std::max<qsizetype>(0, m_cursor - SurroundingReach);
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle:
+        return caretRect();
+    case Qt::ImFont:
+        return font();
+    case Qt::ImCursorPosition:
+        return int(m_cursor - from);
+    case Qt::ImAnchorPosition:
+        return int(std::clamp(m_anchor, from, m_cursor + SurroundingReach) - from);
+    case Qt::ImSurroundingText:
+        return m_text.mid(from, m_cursor + SurroundingReach - from);
+    case Qt::ImCurrentSelection:
+        return selectedText();
+    case Qt::ImHints:
+        return int(inputMethodHints());
+    default:
+        return QWidget::inputMethodQuery(query);
+    }
 }

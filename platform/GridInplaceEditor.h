@@ -1,17 +1,47 @@
 #pragma once
 
-#include <QLineEdit>
+#include <QBasicTimer>
+#include <QString>
+#include <QWidget>
+
+#include <algorithm>
 
 // The borderless one-line editor that a string grid lays over its current cell. It edits the text
 // itself and hands the keys that belong to the grid (moving between cells, Enter, Tab) back to it.
-class GridInplaceEditor : public QLineEdit
+// A text box that lays out its whole text on every change stalls on a pasted megabyte; this one keeps
+// the text as it is and lays out only the characters that the box shows around the caret.
+class GridInplaceEditor : public QWidget
 {
     Q_OBJECT
 public:
     explicit GridInplaceEditor(QWidget* parent = nullptr);
     ~GridInplaceEditor() override;
 
+    QString text() const { return m_text; }
+    // The caret goes to the end, nothing selected; textChanged when the text differs.
+    void setText(const QString& text);
+
+    qsizetype cursorPosition() const { return m_cursor; }
+    void setCursorPosition(qsizetype position);
+    bool hasSelectedText() const { return m_anchor != m_cursor; }
+    QString selectedText() const;
+    void selectAll();
+    void deselect();
+    // Move the caret to the start or the end; `mark` extends the selection.
+    void home(bool mark);
+    void end(bool mark);
+
+    // Replaces the selection (or inserts at the caret) and leaves the caret after the new text.
+    void insert(const QString& text);
+    // Delete the selection, or else the character before (backspace) or after (del) the caret.
+    void backspace();
+    void del();
+    void cut();
+    void copy() const;
+    void paste();
+
 signals:
+    void textChanged(const QString& text);
     // Up, Down, Page Up, Page Down (with their modifiers), Enter and Return.
     void gridKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     // Tab or Shift+Tab: the focus is to leave the grid.
@@ -22,5 +52,47 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+private:
+    bool isEditingKey(const QKeyEvent* event) const;
+    void editKey(const QKeyEvent* event);
+    void moveCursor(qsizetype position, bool mark);
+    void replace(qsizetype from, qsizetype to, const QString& text);
+    void deleteTo(qsizetype position);
+    qsizetype selectionStart() const { return std::min(m_anchor, m_cursor); }
+    qsizetype selectionEnd() const { return std::max(m_anchor, m_cursor); }
+    qsizetype nextCharacter(qsizetype position) const;
+    qsizetype previousCharacter(qsizetype position) const;
+    qsizetype nextWord(qsizetype position) const;
+    qsizetype previousWord(qsizetype position) const;
+
+    QRect textArea() const;
+    QString shownText(qsizetype from, qsizetype to) const;
+    int advance(qsizetype position) const;
+    qsizetype visibleEnd() const;
+    int xOf(qsizetype position) const;
+    qsizetype positionAt(int x) const;
+    QRect caretRect() const;
+    void scrollToCursor();
+    void showCaret();
+
+    QString m_text;
+    qsizetype m_cursor = 0;
+    qsizetype m_anchor = 0;
+    // The first character shown at the left of the box.
+    qsizetype m_first = 0;
+    bool m_caretOn = false;
+    QBasicTimer m_blink;
 };

@@ -95,7 +95,7 @@ StringGrid::StringGrid(QWidget* parent)
     connect(m_editor, &GridInplaceEditor::gridKeyPressed, this, &StringGrid::onEditorKey);
     connect(m_editor, &GridInplaceEditor::tabPressed, this, &StringGrid::onEditorTab);
     connect(m_editor, &GridInplaceEditor::focusLeft, this, &StringGrid::onEditorFocusLeft);
-    connect(m_editor, &QLineEdit::textChanged, this, &StringGrid::onEditorTextChanged);
+    connect(m_editor, &GridInplaceEditor::textChanged, this, &StringGrid::onEditorTextChanged);
     qApp->installEventFilter(this);
 
     m_dragTimer.setInterval(DragScrollIntervalMs);
@@ -176,7 +176,7 @@ void StringGrid::setCurrentCell(int col, int row)
     moveCurrent(col, row);
 }
 
-QLineEdit* StringGrid::inplaceEditor() const
+GridInplaceEditor* StringGrid::inplaceEditor() const
 {
     return m_editor;
 }

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 class GridInplaceEditor;
-class QLineEdit;
 class QPainter;
 class QRegion;
 
@@ -59,7 +58,7 @@ public:
     QRect cellRect(int col, int row) const;
 
     bool editorOpen() const { return m_editorOpen; }
-    QLineEdit* inplaceEditor() const;
+    GridInplaceEditor* inplaceEditor() const;
 
     // The drawing surface while drawCell is being emitted: its brush is the fill colour and its pen the
     // text colour that the grid chose for the cell, its font the grid's font. Null outside painting.

@@ -1,9 +1,12 @@
 #include "platform/Drawing.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 TEST(MulDiv, RoundsTheExactProductHalvesAwayFromZero)
 {
@@ -45,4 +48,95 @@ TEST(Frame3D, AWidthOfZeroDrawsNothingAndKeepsTheRectangle)
     painter.end();
     EXPECT_EQ(r, QRect(0, 0, 4, 4));
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+}
+
+namespace {
+
+// What DrawTextA drew before it cut long lines: the whole text laid out.
+void drawWhole(QPainter& canvas, const QString& text, const QRect& box, int alignment)
+{
+    canvas.save();
+    canvas.setClipRect(box, Qt::IntersectClip);
+    canvas.drawText(box, alignment | Qt::TextShowMnemonic | Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextDontClip,
+                    text);
+    canvas.restore();
+}
+
+QImage render(const QFont& font, const std::function<void(QPainter&, const QRect&)>& draw)
+{
+    QImage image(120, 24, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    draw(painter, QRect(10, 2, 90, 20)); // pixels on both sides of the box show anything drawn outside it
+    return image;
+}
+
+} // namespace
+
+// Every phase of a pattern of ampersand runs of odd and even length passes the cut, in wide and narrow
+// fonts, so a cut that split a run or kept too short a part shows up as a pixel difference.
+TEST(DrawTextA, ALongLineDrawsTheSamePixelsAsItsWholeLayout)
+{
+    const QString pattern = QStringLiteral("a&b&&c&&&d&&&&e&&&&&f7&x");
+    QFont narrow;
+    narrow.setPointSize(6);
+    QFont wide;
+    wide.setPointSize(14);
+    wide.setItalic(true);
+    for (const QFont& font : {narrow, wide}) {
+        for (qsizetype phase = 0; phase < pattern.size(); ++phase) {
+            QString text;
+            while (text.size() < 3000)
+                text += pattern;
+            text += pattern.left(phase);
+            for (const bool right : {true, false}) {
+                const QString shown = right ? text : QString(text).remove(0, phase);
+                const unsigned align = right ? Dt::Right : Dt::Left;
+                const QImage cut = render(font, [&](QPainter& canvas, const QRect& box) {
+                    DrawTextA(canvas, shown, box, Dt::SingleLine | Dt::VCenter | align);
+                });
+                const QImage whole = render(font, [&](QPainter& canvas, const QRect& box) {
+                    drawWhole(canvas, shown, box, right ? Qt::AlignRight : Qt::AlignLeft);
+                });
+                ASSERT_EQ(cut, whole) << "phase " << phase << (right ? " right" : " left") << " size "
+                                      << font.pointSize();
+            }
+        }
+    }
+}
+
+// A run of ampersands longer than the box decides by its parity whether the last letter is underlined.
+TEST(DrawTextA, ARunOfAmpersandsWiderThanTheBoxPairsAsInTheWholeText)
+{
+    for (const qsizetype run : {999, 1000}) {
+        const QString text = QString(2000, QLatin1Char('x')) + QString(run, QLatin1Char('&')) + QStringLiteral("C");
+        const QImage cut = render(QFont(), [&](QPainter& canvas, const QRect& box) {
+            DrawTextA(canvas, text, box, Dt::SingleLine | Dt::VCenter | Dt::Right);
+        });
+        const QImage whole =
+            render(QFont(), [&](QPainter& canvas, const QRect& box) { drawWhole(canvas, text, box, Qt::AlignRight); });
+        EXPECT_EQ(cut, whole) << run;
+    }
+}
+
+// Laid out whole, a megabyte line is placed with coordinates so large that its underlines come out a pixel
+// off; the ends that the box shows are compared with the same ends of a few thousand characters.
+TEST(DrawTextA, AMegabyteLineShowsTheSamePixelsAsItsEndsLaidOutAlone)
+{
+    QString text(1 << 20, QLatin1Char('7'));
+    text.replace(0, 3, QStringLiteral("&&A"));
+    text.replace(text.size() - 3, 3, QStringLiteral("B&C"));
+    constexpr qsizetype EndLength = 3000;
+    for (const bool right : {true, false}) {
+        const QImage cut = render(QFont(), [&](QPainter& canvas, const QRect& box) {
+            DrawTextA(canvas, text, box, Dt::SingleLine | Dt::VCenter | (right ? Dt::Right : Dt::Left));
+        });
+        const QImage end = render(QFont(), [&](QPainter& canvas, const QRect& box) {
+            drawWhole(canvas, right ? text.right(EndLength) : text.left(EndLength), box,
+                      right ? Qt::AlignRight : Qt::AlignLeft);
+        });
+        EXPECT_EQ(cut, end) << (right ? "right" : "left");
+    }
 }

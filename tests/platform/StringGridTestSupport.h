@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Drawing.h"
+#include "platform/GridInplaceEditor.h"
 #include "platform/StringGrid.h"
 
 #include <QApplication>
