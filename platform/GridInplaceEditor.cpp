@@ -2,13 +2,16 @@
 
 #include "platform/ErrorReport.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleHints>
@@ -24,6 +27,10 @@ constexpr int CaretWidth = 1;
 constexpr qsizetype MaxShown = 1024;
 // What an input method sees of the text on either side of the caret.
 constexpr qsizetype SurroundingReach = 256;
+// The undo history forgets its oldest steps beyond either bound, so that editing never hoards memory;
+// the latest step is always kept, however long.
+constexpr std::size_t MaxUndoSteps = 4096;
+constexpr qsizetype MaxUndoCharacters = qsizetype(16) << 20;
 
 enum class CharClass { Space, Word, Other };
 
@@ -40,6 +47,13 @@ bool matchesAny(const QKeyEvent* event, std::initializer_list<QKeySequence::Stan
 {
     return std::any_of(keys.begin(), keys.end(),
                        [event](QKeySequence::StandardKey key) { return event->matches(key); });
+}
+
+// A menu item's text followed by the key that does the same, as menus show it.
+QString withShortcut(const QString& text, QKeySequence::StandardKey key)
+{
+    const QString keys = QKeySequence(key).toString(QKeySequence::NativeText);
+    return keys.isEmpty() ? text : text + QLatin1Char('\t') + keys;
 }
 
 } // namespace
@@ -60,6 +74,11 @@ void GridInplaceEditor::setText(const QString& text)
 {
     const bool changed = text != m_text;
     m_text = text;
+    // The steps recorded so far were made on another text.
+    m_history.clear();
+    m_done = 0;
+    m_historyChars = 0;
+    closeTypingGroup();
     m_cursor = m_anchor = m_text.size();
     m_first = std::min(m_first, m_cursor);
     scrollToCursor();
@@ -86,6 +105,7 @@ void GridInplaceEditor::selectAll()
 
 void GridInplaceEditor::deselect()
 {
+    closeTypingGroup();
     m_anchor = m_cursor;
     update();
 }
@@ -104,7 +124,7 @@ void GridInplaceEditor::insert(const QString& text)
 {
     if (text.isEmpty() && !hasSelectedText())
         return;
-    replace(selectionStart(), selectionEnd(), text);
+    replace(selectionStart(), selectionEnd(), text, EditKind::Typing);
 }
 
 void GridInplaceEditor::backspace()
@@ -122,7 +142,7 @@ void GridInplaceEditor::cut()
     if (!hasSelectedText())
         return;
     copy();
-    insert(QString());
+    deleteSelection();
 }
 
 void GridInplaceEditor::copy() const
@@ -133,7 +153,61 @@ void GridInplaceEditor::copy() const
 
 void GridInplaceEditor::paste()
 {
-    insert(QGuiApplication::clipboard()->text());
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty() || hasSelectedText())
+        replace(selectionStart(), selectionEnd(), text, EditKind::Other);
+}
+
+void GridInplaceEditor::undo()
+{
+    if (!isUndoAvailable())
+        return;
+    closeTypingGroup();
+    const EditStep& step = m_history[--m_done];
+    applyText(step.position, step.inserted.size(), step.removed);
+    m_cursor = step.cursorBefore;
+    m_anchor = step.anchorBefore;
+    scrollToCursor();
+    showCaret();
+    emit textChanged(m_text);
+}
+
+void GridInplaceEditor::redo()
+{
+    if (!isRedoAvailable())
+        return;
+    closeTypingGroup();
+    const EditStep& step = m_history[m_done++];
+    applyText(step.position, step.removed.size(), step.inserted);
+    m_cursor = m_anchor = step.position + step.inserted.size();
+    scrollToCursor();
+    showCaret();
+    emit textChanged(m_text);
+}
+
+QMenu* GridInplaceEditor::createStandardContextMenu()
+{
+    auto* menu = new QMenu(this);
+    const auto add = [this, menu](const QString& text, bool enabled, auto method) {
+        QAction* action = menu->addAction(text);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this,
+                [this, method] { RunGuarded([this, method] { (this->*method)(); }); });
+    };
+    const bool selected = hasSelectedText();
+    const bool allSelected = selectionStart() == 0 && selectionEnd() == m_text.size();
+    add(withShortcut(tr("&Undo"), QKeySequence::Undo), isUndoAvailable(), &GridInplaceEditor::undo);
+    add(withShortcut(tr("&Redo"), QKeySequence::Redo), isRedoAvailable(), &GridInplaceEditor::redo);
+    menu->addSeparator();
+    add(withShortcut(tr("Cu&t"), QKeySequence::Cut), selected, &GridInplaceEditor::cut);
+    add(withShortcut(tr("&Copy"), QKeySequence::Copy), selected, &GridInplaceEditor::copy);
+    add(withShortcut(tr("&Paste"), QKeySequence::Paste), !QGuiApplication::clipboard()->text().isEmpty(),
+        &GridInplaceEditor::paste);
+    add(tr("Delete"), selected, &GridInplaceEditor::deleteSelection);
+    menu->addSeparator();
+    add(withShortcut(tr("Select All"), QKeySequence::SelectAll), !m_text.isEmpty() && !allSelected,
+        &GridInplaceEditor::selectAllFromMenu);
+    return menu;
 }
 
 bool GridInplaceEditor::event(QEvent* event)
@@ -195,7 +269,8 @@ bool GridInplaceEditor::isEditingKey(const QKeyEvent* event) const
         break;
     }
     if (matchesAny(event, {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll,
-                           QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine}))
+                           QKeySequence::Undo, QKeySequence::Redo, QKeySequence::DeleteEndOfLine,
+                           QKeySequence::DeleteCompleteLine}))
         return true;
     const QString text = event->text();
     return !text.isEmpty() && text.front().isPrint();
@@ -203,10 +278,23 @@ bool GridInplaceEditor::isEditingKey(const QKeyEvent* event) const
 
 void GridInplaceEditor::editKey(const QKeyEvent* event)
 {
-    const bool ctrlOnly = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
     if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier)
         return; // Insert alone does nothing
-    if (event->matches(QKeySequence::SelectAll))
+    const qsizetype cursorBefore = m_cursor;
+    const qsizetype anchorBefore = m_anchor;
+    editWithKey(event);
+    if (hasSelectedText() && (m_cursor != cursorBefore || m_anchor != anchorBefore))
+        offerSelection();
+}
+
+void GridInplaceEditor::editWithKey(const QKeyEvent* event)
+{
+    const bool ctrlOnly = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
+    if (event->matches(QKeySequence::Undo))
+        undo();
+    else if (event->matches(QKeySequence::Redo))
+        redo();
+    else if (event->matches(QKeySequence::SelectAll))
         selectAll();
     else if (event->matches(QKeySequence::Copy))
         copy();
@@ -250,7 +338,7 @@ void GridInplaceEditor::editKey(const QKeyEvent* event)
         deleteTo(m_text.size());
     else if (event->matches(QKeySequence::DeleteCompleteLine)) {
         selectAll();
-        insert(QString());
+        deleteSelection();
     } else if (event->matches(QKeySequence::Delete))
         del();
     else if (event->key() == Qt::Key_Backspace && !ctrlOnly)
@@ -261,6 +349,7 @@ void GridInplaceEditor::editKey(const QKeyEvent* event)
 
 void GridInplaceEditor::moveCursor(qsizetype position, bool mark)
 {
+    closeTypingGroup();
     m_cursor = position;
     if (!mark)
         m_anchor = m_cursor;
@@ -268,20 +357,70 @@ void GridInplaceEditor::moveCursor(qsizetype position, bool mark)
     showCaret();
 }
 
-void GridInplaceEditor::replace(qsizetype from, qsizetype to, const QString& text)
+void GridInplaceEditor::replace(qsizetype from, qsizetype to, const QString& text, EditKind kind)
 {
-    m_text.replace(from, to - from, text);
+    record(from, to, text, kind);
+    applyText(from, to - from, text);
     m_cursor = m_anchor = from + text.size();
-    m_first = std::min(m_first, from);
     scrollToCursor();
     showCaret();
     emit textChanged(m_text);
 }
 
+void GridInplaceEditor::record(qsizetype from, qsizetype to, const QString& text, EditKind kind)
+{
+    // A new edit ends what could be redone.
+    for (auto step = m_history.begin() + qsizetype(m_done); step != m_history.end(); ++step)
+        m_historyChars -= step->removed.size() + step->inserted.size();
+    m_history.erase(m_history.begin() + qsizetype(m_done), m_history.end());
+
+    const bool joins = kind == EditKind::Typing && m_typingGroupOpen && from == to && !m_history.empty()
+                       && m_history.back().position + m_history.back().inserted.size() == from;
+    if (joins) {
+        m_history.back().inserted += text;
+    } else {
+        m_history.push_back(EditStep{from, m_text.mid(from, to - from), text, m_cursor, m_anchor});
+        m_historyChars += to - from;
+    }
+    m_historyChars += text.size();
+    m_typingGroupOpen = kind == EditKind::Typing;
+
+    while (m_history.size() > MaxUndoSteps || (m_historyChars > MaxUndoCharacters && m_history.size() > 1)) {
+        m_historyChars -= m_history.front().removed.size() + m_history.front().inserted.size();
+        m_history.pop_front();
+    }
+    m_done = m_history.size();
+}
+
+void GridInplaceEditor::applyText(qsizetype from, qsizetype length, const QString& text)
+{
+    m_text.replace(from, length, text);
+    m_first = std::min(m_first, from);
+}
+
+void GridInplaceEditor::deleteSelection()
+{
+    if (hasSelectedText())
+        replace(selectionStart(), selectionEnd(), QString(), EditKind::Other);
+}
+
+void GridInplaceEditor::offerSelection() const
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (hasSelectedText() && clipboard->supportsSelection())
+        clipboard->setText(selectedText(), QClipboard::Selection);
+}
+
+void GridInplaceEditor::selectAllFromMenu()
+{
+    selectAll();
+    offerSelection();
+}
+
 void GridInplaceEditor::deleteTo(qsizetype position)
 {
     if (hasSelectedText())
-        insert(QString());
+        deleteSelection();
     else if (position != m_cursor)
         replace(std::min(position, m_cursor), std::max(position, m_cursor), QString());
 }
@@ -511,15 +650,28 @@ void GridInplaceEditor::focusOutEvent(QFocusEvent* event)
 void GridInplaceEditor::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool mark = event->modifiers() & Qt::ShiftModifier;
-    moveCursor(positionAt(int(event->position().x()) - textArea().left()), mark);
+    const qsizetype position = positionAt(int(event->position().x()) - textArea().left());
+    if (event->button() == Qt::LeftButton)
+        moveCursor(position, event->modifiers() & Qt::ShiftModifier);
+    else if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection())
+        moveCursor(position, false); // the selection's text goes in here when the button is released
 }
 
 void GridInplaceEditor::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        return;
+    if (event->button() == Qt::LeftButton) {
+        offerSelection();
+    } else if (event->button() == Qt::MiddleButton) {
+        RunGuarded([this, clipboard] {
+            const QString text = clipboard->text(QClipboard::Selection);
+            if (!text.isEmpty())
+                replace(m_cursor, m_cursor, text, EditKind::Other);
+        });
+    }
 }
 
 void GridInplaceEditor::mouseMoveEvent(QMouseEvent* event)
@@ -549,6 +701,29 @@ void GridInplaceEditor::mouseDoubleClickEvent(QMouseEvent* event)
         ++stop;
     m_anchor = start;
     moveCursor(stop, true);
+    offerSelection();
+}
+
+void GridInplaceEditor::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    RunGuarded([this, event] {
+        if (m_menu)
+            m_menu->close();
+        // A popup, not a modal loop: the grid and its editor stay as they are while it shows, and taking
+        // the focus with PopupFocusReason does not count as leaving the cell.
+        m_menu = createStandardContextMenu();
+        m_menu->setAttribute(Qt::WA_DeleteOnClose);
+        m_menu->popup(event->globalPos());
+    });
+}
+
+void GridInplaceEditor::hideEvent(QHideEvent* event)
+{
+    // A menu left open would edit a closed editor.
+    if (m_menu)
+        m_menu->close();
+    QWidget::hideEvent(event);
 }
 
 void GridInplaceEditor::inputMethodEvent(QInputMethodEvent* event)

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <algorithm>
+#include <deque>
+
+class QMenu;
 
 // The borderless one-line editor that a string grid lays over its current cell. It edits the text
 // itself and hands the keys that belong to the grid (moving between cells, Enter, Tab) back to it.
@@ -40,6 +44,16 @@ public:
     void copy() const;
     void paste();
 
+    // The history covers one text: setText, which the grid calls whenever the editor opens, clears it.
+    bool isUndoAvailable() const { return m_done > 0; }
+    bool isRedoAvailable() const { return m_done < m_history.size(); }
+    void undo();
+    void redo();
+
+    // Undo, Redo, Cut, Copy, Paste, Delete, Select All, each enabled only when it applies. The caller
+    // owns the menu.
+    QMenu* createStandardContextMenu();
+
 signals:
     void textChanged(const QString& text);
     // Up, Down, Page Up, Page Down (with their modifiers), Enter and Return.
@@ -61,15 +75,38 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
+    // Typed characters join the step before them; anything else is a step of its own.
+    enum class EditKind { Typing, Other };
+
+    // One change of the text: at `position`, `removed` gave way to `inserted`. The caret and anchor
+    // before it come back on undo; after it, the caret follows the inserted text.
+    struct EditStep
+    {
+        qsizetype position = 0;
+        QString removed;
+        QString inserted;
+        qsizetype cursorBefore = 0;
+        qsizetype anchorBefore = 0;
+    };
+
     bool isEditingKey(const QKeyEvent* event) const;
     void editKey(const QKeyEvent* event);
+    void editWithKey(const QKeyEvent* event);
     void moveCursor(qsizetype position, bool mark);
-    void replace(qsizetype from, qsizetype to, const QString& text);
+    void replace(qsizetype from, qsizetype to, const QString& text, EditKind kind = EditKind::Other);
+    void record(qsizetype from, qsizetype to, const QString& text, EditKind kind);
+    void applyText(qsizetype from, qsizetype length, const QString& text);
+    void closeTypingGroup() { m_typingGroupOpen = false; }
+    void offerSelection() const;
+    void deleteSelection();
+    void selectAllFromMenu();
     void deleteTo(qsizetype position);
     qsizetype selectionStart() const { return std::min(m_anchor, m_cursor); }
     qsizetype selectionEnd() const { return std::max(m_anchor, m_cursor); }
@@ -95,4 +132,11 @@ private:
     qsizetype m_first = 0;
     bool m_caretOn = false;
     QBasicTimer m_blink;
+
+    // Steps [0, m_done) can be undone, [m_done, end) redone.
+    std::deque<EditStep> m_history;
+    std::size_t m_done = 0;
+    qsizetype m_historyChars = 0;
+    bool m_typingGroupOpen = false;
+    QPointer<QMenu> m_menu;
 };
