@@ -56,6 +56,14 @@ QString withShortcut(const QString& text, QKeySequence::StandardKey key)
     return keys.isEmpty() ? text : text + QLatin1Char('\t') + keys;
 }
 
+// Ctrl+Shift+Z and Ctrl+Y both redo, whichever of them the platform's key scheme names.
+bool isRedoKey(const QKeyEvent* event)
+{
+    const QKeyCombination keys = event->keyCombination();
+    return event->matches(QKeySequence::Redo) || keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+           || keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
 } // namespace
 
 GridInplaceEditor::GridInplaceEditor(QWidget* parent)
@@ -269,8 +277,8 @@ bool GridInplaceEditor::isEditingKey(const QKeyEvent* event) const
         break;
     }
     if (matchesAny(event, {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll,
-                           QKeySequence::Undo, QKeySequence::Redo, QKeySequence::DeleteEndOfLine,
-                           QKeySequence::DeleteCompleteLine}))
+                           QKeySequence::Undo, QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
+        || isRedoKey(event))
         return true;
     const QString text = event->text();
     return !text.isEmpty() && text.front().isPrint();
@@ -292,7 +300,7 @@ void GridInplaceEditor::editWithKey(const QKeyEvent* event)
     const bool ctrlOnly = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
     if (event->matches(QKeySequence::Undo))
         undo();
-    else if (event->matches(QKeySequence::Redo))
+    else if (isRedoKey(event))
         redo();
     else if (event->matches(QKeySequence::SelectAll))
         selectAll();

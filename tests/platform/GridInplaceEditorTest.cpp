@@ -1,9 +1,12 @@
 #include "tests/platform/StringGridTestSupport.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QInputMethodEvent>
+#include <QMenu>
 
 #include <vector>
 
@@ -21,6 +24,51 @@ protected:
         press(Qt::Key_F2);
         ASSERT_TRUE(m_grid->editorOpen());
         ASSERT_TRUE(editor()->hasFocus());
+    }
+
+    // Shows the editor's menu as a right click would; the menu is a popup, so this returns at once.
+    QMenu* openMenu()
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), editor()->mapToGlobal(QPoint(3, 3)));
+        QCoreApplication::sendEvent(editor(), &event);
+        if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+            return nullptr;
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+
+    // Each item's text without its shortcut, and whether it is enabled; separators left out.
+    static std::vector<std::pair<QString, bool>> itemsOf(const QMenu* menu)
+    {
+        std::vector<std::pair<QString, bool>> items;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                items.emplace_back(action->text().section(QLatin1Char('\t'), 0, 0), action->isEnabled());
+        return items;
+    }
+
+    static QAction* itemOf(const QMenu* menu, const QString& text)
+    {
+        for (QAction* action : menu->actions())
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == text)
+                return action;
+        return nullptr;
+    }
+
+    // Triggers an item as a click on it does, and waits for the menu to go and the editor to have the
+    // focus back.
+    void choose(QMenu* menu, const QString& text)
+    {
+        QAction* action = itemOf(menu, text);
+        ASSERT_NE(action, nullptr) << text.toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return editor()->hasFocus(); }));
+    }
+
+    void TearDown() override
+    {
+        QGuiApplication::clipboard()->clear();
+        StringGridFixture::TearDown();
     }
 };
 
@@ -179,6 +227,236 @@ TEST_F(GridInplaceEditorTest, ALongTextScrollsSoThatTheCaretStaysInTheBox)
     EXPECT_EQ(inkAboveBaseline(), 0);
     press(Qt::Key_End);
     EXPECT_GT(inkAboveBaseline(), 0);
+}
+
+// An action on the open editor: keys pressed, then text typed, then what the editor and the cell hold.
+struct EditAction
+{
+    const char* name;
+    std::vector<Key> keys;
+    const char16_t* typed;
+    const char16_t* expected;
+};
+
+void RunActions(GridInplaceEditorTest* test, const StringGrid* grid, const std::vector<EditAction>& actions)
+{
+    for (const EditAction& action : actions) {
+        for (const Key& key : action.keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key.key), key.modifiers);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf16(action.typed));
+        EXPECT_EQ(grid->inplaceEditor()->text(), QString::fromUtf16(action.expected)) << action.name;
+        EXPECT_EQ(grid->cell(0, 0), QString::fromUtf16(action.expected)) << action.name;
+    }
+    (void)test;
+}
+
+constexpr Qt::KeyboardModifiers CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
+TEST_F(GridInplaceEditorTest, UndoAndRedoKeysStepThroughTheEditsAndTheCellFollows)
+{
+    openWith(QStringLiteral("12"));
+    RunActions(this, m_grid,
+               {
+                   {"typed characters", {}, u"345", u"12345"},
+                   {"Ctrl+Z undoes the typed characters as one step", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"12"},
+                   {"nothing more to undo", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"12"},
+                   {"Ctrl+Shift+Z redoes", {{Qt::Key_Z, CtrlShift}}, u"", u"12345"},
+                   {"nothing more to redo", {{Qt::Key_Z, CtrlShift}}, u"", u"12345"},
+                   {"Ctrl+Z again", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"12"},
+                   {"Ctrl+Y redoes too", {{Qt::Key_Y, Qt::ControlModifier}}, u"", u"12345"},
+                   {"two deletions", {{Qt::Key_Backspace}, {Qt::Key_Backspace}}, u"", u"123"},
+                   {"each deletion is a step", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"1234"},
+                   {"a caret move ends a group", {{Qt::Key_Home}}, u"a", u"a1234"},
+                   {"more typing at the end", {{Qt::Key_End}}, u"bc", u"a1234bc"},
+                   {"undo takes back only the last group", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"a1234"},
+                   {"and then the one before", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"1234"},
+                   {"a new edit ends what could be redone",
+                    {{Qt::Key_End}, {Qt::Key_Backspace}, {Qt::Key_Y, Qt::ControlModifier}},
+                    u"",
+                    u"123"},
+                   {"Escape never undoes", {{Qt::Key_Escape}}, u"", u"123"},
+               });
+    EXPECT_TRUE(m_grid->editorOpen());
+}
+
+TEST_F(GridInplaceEditorTest, UndoRestoresTheCaretAndTheSelection)
+{
+    openWith(QStringLiteral("1234"));
+    press(Qt::Key_Left);
+    press(Qt::Key_Left, Qt::ShiftModifier);
+    press(Qt::Key_Left, Qt::ShiftModifier);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("1x4"));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("1234"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("23"));
+    EXPECT_EQ(editor()->cursorPosition(), 1);
+    press(Qt::Key_Z, CtrlShift);
+    EXPECT_FALSE(editor()->hasSelectedText());
+    EXPECT_EQ(editor()->cursorPosition(), 2);
+    type(QStringLiteral("y")); // a redo ends the group too: this is a step of its own
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("1x4"));
+}
+
+// The character that opens the editor replaces the text; that replacement and the characters typed after
+// it are one step, which brings the old text back, all of it selected as it was.
+TEST_F(GridInplaceEditorTest, TheHistoryStartsWithEachOpeningOfTheEditor)
+{
+    m_grid->setCell(0, 0, QStringLiteral("123"));
+    type(QStringLiteral("56"));
+    ASSERT_TRUE(m_grid->editorOpen());
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("56"));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("123"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("123"));
+    press(Qt::Key_Z, CtrlShift);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("56"));
+    press(Qt::Key_Return);
+    ASSERT_FALSE(m_grid->editorOpen());
+
+    press(Qt::Key_F2);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("56")) << "the last opening's edits are not undone";
+    press(Qt::Key_Return);
+
+    press(Qt::Key_Backspace); // opens the editor and empties the cell
+    ASSERT_TRUE(m_grid->editorOpen());
+    EXPECT_EQ(m_grid->cell(0, 0), QString());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("56"));
+}
+
+TEST_F(GridInplaceEditorTest, APasteAndACutAreStepsOfTheirOwn)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
+    openWith(QStringLiteral("ab"));
+    RunActions(this, m_grid,
+               {
+                   {"typed", {}, u"c", u"abc"},
+                   {"pasted", {{Qt::Key_V, Qt::ControlModifier}}, u"", u"abcxy"},
+                   {"typed after the paste", {}, u"z", u"abcxyz"},
+                   {"undo takes back what followed the paste", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"abcxy"},
+                   {"then the paste", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"abc"},
+                   {"then the typing before it", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"ab"},
+                   {"cut", {{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_X, Qt::ControlModifier}}, u"", u""},
+                   {"undo of the cut", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"ab"},
+               });
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("ab"));
+}
+
+TEST_F(GridInplaceEditorTest, UndoAndRedoRestoreAMegabyteTextExactly)
+{
+    QString big(1 << 20, Qt::Uninitialized);
+    for (qsizetype i = 0; i < big.size(); ++i)
+        big[i] = QLatin1Char(char('0' + i % 10));
+    openWith(big);
+    press(Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("x"));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(m_grid->cell(0, 0) == big);
+    EXPECT_TRUE(editor()->text() == big);
+    EXPECT_EQ(editor()->selectedText().size(), big.size());
+
+    press(Qt::Key_Home);
+    for (int i = 0; i < 20; ++i)
+        press(Qt::Key_Right);
+    type(QStringLiteral("ab"));
+    press(Qt::Key_Delete);
+    EXPECT_TRUE(m_grid->cell(0, 0) == big.left(20) + QStringLiteral("ab") + big.mid(21));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(m_grid->cell(0, 0) == big);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(m_grid->cell(0, 0) == big.left(20) + QStringLiteral("ab") + big.mid(20));
+}
+
+TEST_F(GridInplaceEditorTest, TheContextMenuOffersWhatAppliesAndKeepsTheEditorOpen)
+{
+    QGuiApplication::clipboard()->clear();
+    resize(3, 3);
+    m_grid->setCurrentCell(1, 1);
+    m_grid->setCell(1, 1, QStringLiteral("abc"));
+    press(Qt::Key_F2);
+    ASSERT_TRUE(m_grid->editorOpen());
+    using Items = std::vector<std::pair<QString, bool>>;
+    const auto item = [](const char* text, bool enabled) { return std::pair(QString::fromLatin1(text), enabled); };
+
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(itemsOf(menu),
+              (Items{item("&Undo", false), item("&Redo", false), item("Cu&t", false), item("&Copy", false),
+                     item("&Paste", false), item("Delete", false), item("Select All", true)}));
+    const QString undoKeys = QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText);
+    EXPECT_TRUE(itemOf(menu, QStringLiteral("&Undo"))->text().endsWith(QLatin1Char('\t') + undoKeys));
+    // The menu took the focus (a PopupFocusReason focus-out); the grid keeps its cell and its open editor.
+    EXPECT_TRUE(m_grid->editorOpen());
+    EXPECT_EQ(m_grid->col(), 1);
+    EXPECT_EQ(m_grid->row(), 1);
+    choose(menu, QStringLiteral("Select All"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("abc"));
+
+    menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(itemsOf(menu), (Items{item("&Undo", false), item("&Redo", false), item("Cu&t", true), item("&Copy", true),
+                                    item("&Paste", false), item("Delete", true), item("Select All", false)}));
+    choose(menu, QStringLiteral("Cu&t"));
+    EXPECT_EQ(m_grid->cell(1, 1), QString());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
+
+    menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(itemsOf(menu),
+              (Items{item("&Undo", true), item("&Redo", false), item("Cu&t", false), item("&Copy", false),
+                     item("&Paste", true), item("Delete", false), item("Select All", false)}));
+    choose(menu, QStringLiteral("&Undo"));
+    EXPECT_EQ(m_grid->cell(1, 1), QStringLiteral("abc"));
+
+    menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(itemOf(menu, QStringLiteral("&Redo"))->isEnabled());
+    choose(menu, QStringLiteral("Delete"));
+    EXPECT_EQ(m_grid->cell(1, 1), QString());
+
+    menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    choose(menu, QStringLiteral("&Paste"));
+    EXPECT_EQ(m_grid->cell(1, 1), QStringLiteral("abc"));
+    EXPECT_TRUE(m_grid->editorOpen());
+    EXPECT_EQ(m_grid->col(), 1);
+    EXPECT_EQ(m_grid->row(), 1);
+}
+
+TEST_F(GridInplaceEditorTest, ClosingTheEditorClosesItsMenu)
+{
+    openWith(QStringLiteral("abc"));
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_FALSE(m_grid->editorOpen());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+}
+
+TEST_F(GridInplaceEditorTest, SelectingOffersThePrimarySelectionAndAMiddleClickPastesIt)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        GTEST_SKIP() << "this platform has no primary selection";
+    openWith(QStringLiteral("12 34"));
+    QTest::mouseDClick(editor(), Qt::LeftButton, Qt::NoModifier, QPoint(editor()->width() - 3, editor()->height() / 2));
+    EXPECT_EQ(clipboard->text(QClipboard::Selection), QStringLiteral("34"));
+    press(Qt::Key_End);
+    press(Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(clipboard->text(QClipboard::Selection), QStringLiteral("12 34"));
+    press(Qt::Key_End);
+    QTest::mouseClick(editor(), Qt::MiddleButton, Qt::NoModifier, QPoint(1, editor()->height() / 2));
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("12 3412 34"));
+    EXPECT_EQ(editor()->cursorPosition(), 5);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("12 34"));
+    clipboard->clear(QClipboard::Selection);
 }
 
 } // namespace
