@@ -35,7 +35,8 @@ public:
     void home(bool mark);
     void end(bool mark);
 
-    // Replaces the selection (or inserts at the caret) and leaves the caret after the new text.
+    // Replaces the selection (or inserts at the caret) and leaves the caret after the new text. It counts
+    // as typing: one undo step takes it back together with the characters typed right after it.
     void insert(const QString& text);
     // Delete the selection, or else the character before (backspace) or after (del) the caret.
     void backspace();

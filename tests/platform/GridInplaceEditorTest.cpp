@@ -238,7 +238,7 @@ struct EditAction
     const char16_t* expected;
 };
 
-void RunActions(GridInplaceEditorTest* test, const StringGrid* grid, const std::vector<EditAction>& actions)
+void RunActions(const StringGrid* grid, const std::vector<EditAction>& actions)
 {
     for (const EditAction& action : actions) {
         for (const Key& key : action.keys)
@@ -247,7 +247,6 @@ void RunActions(GridInplaceEditorTest* test, const StringGrid* grid, const std::
         EXPECT_EQ(grid->inplaceEditor()->text(), QString::fromUtf16(action.expected)) << action.name;
         EXPECT_EQ(grid->cell(0, 0), QString::fromUtf16(action.expected)) << action.name;
     }
-    (void)test;
 }
 
 constexpr Qt::KeyboardModifiers CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
@@ -255,7 +254,7 @@ constexpr Qt::KeyboardModifiers CtrlShift = Qt::ControlModifier | Qt::ShiftModif
 TEST_F(GridInplaceEditorTest, UndoAndRedoKeysStepThroughTheEditsAndTheCellFollows)
 {
     openWith(QStringLiteral("12"));
-    RunActions(this, m_grid,
+    RunActions(m_grid,
                {
                    {"typed characters", {}, u"345", u"12345"},
                    {"Ctrl+Z undoes the typed characters as one step", {{Qt::Key_Z, Qt::ControlModifier}}, u"", u"12"},
@@ -331,7 +330,7 @@ TEST_F(GridInplaceEditorTest, APasteAndACutAreStepsOfTheirOwn)
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
     openWith(QStringLiteral("ab"));
-    RunActions(this, m_grid,
+    RunActions(m_grid,
                {
                    {"typed", {}, u"c", u"abc"},
                    {"pasted", {{Qt::Key_V, Qt::ControlModifier}}, u"", u"abcxy"},
@@ -427,6 +426,27 @@ TEST_F(GridInplaceEditorTest, TheContextMenuOffersWhatAppliesAndKeepsTheEditorOp
     EXPECT_TRUE(m_grid->editorOpen());
     EXPECT_EQ(m_grid->col(), 1);
     EXPECT_EQ(m_grid->row(), 1);
+}
+
+// Through the window, as the platform delivers it: the right press becomes a context-menu event.
+TEST_F(GridInplaceEditorTest, ARightClickOnTheEditorShowsItsMenuAndChangesNothing)
+{
+    openWith(QStringLiteral("12 34"));
+    press(Qt::Key_Left, Qt::ShiftModifier);
+    const QPoint at = editor()->mapTo(m_window.get(), QPoint(3, editor()->height() / 2));
+    QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->parentWidget(), editor());
+    EXPECT_TRUE(m_grid->editorOpen());
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("4"));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return editor()->hasFocus(); }));
+    EXPECT_TRUE(m_grid->editorOpen());
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("12 34"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("4"));
 }
 
 TEST_F(GridInplaceEditorTest, ClosingTheEditorClosesItsMenu)
