@@ -12,6 +12,7 @@
 #include "platform/LayoutItem.h"
 #include "platform/LayoutLook.h"
 #include "platform/MessageBox.h"
+#include "platform/ReadOnlyTextAccessible.h"
 #include "platform/SpinEdit.h"
 
 #include <QLineEdit>
@@ -68,6 +69,7 @@ QLineEdit* countDisplay(const QString& name, bool readOnly, QWidget* parent)
     display->setFixedWidth(CountEditorWidth);
     display->setReadOnly(readOnly);
     display->setEnabled(false);
+    ReadOnlyTextAccessible::mark(display);
     return display;
 }
 
@@ -153,6 +155,21 @@ void TFM_Main::createComponents()
     btnCopy->setEnabled(false);
     btnAbout = button(QStringLiteral("btnAbout"), QStringLiteral("About"));
     btnExit = button(QStringLiteral("btnExit"), QStringLiteral("Exit"));
+
+    // What a screen reader calls each control: the group's caption with the item's, as a sighted user
+    // reads them off the window.
+    const auto describe = [](QWidget* control, const QString& name) { control->setAccessibleName(name); };
+    describe(edtARow, QStringLiteral("Matrix A rows"));
+    describe(edtACol, QStringLiteral("Matrix A columns"));
+    describe(edtBCol, QStringLiteral("Matrix B columns"));
+    for (SpinEdit* editor : {edtARow, edtACol, edtBCol})
+        describe(editor->lineEdit(), editor->accessibleName());
+    describe(edtBRow, QStringLiteral("Matrix B rows"));
+    describe(edtRRows, QStringLiteral("Result Matrix rows"));
+    describe(edtRCols, QStringLiteral("Result Matrix columns"));
+    describe(grdMatrixA, QStringLiteral("Matrix A"));
+    describe(grdMatrixB, QStringLiteral("Matrix B"));
+    describe(grdMatrixR, QStringLiteral("Result Matrix"));
 }
 
 void TFM_Main::createLayout()
