@@ -1,5 +1,6 @@
 #include "platform/SpinEditAccessible.h"
 
+#include "platform/AccessibleFactory.h"
 #include "platform/SpinEdit.h"
 
 #include <QLineEdit>
@@ -12,7 +13,7 @@ SpinEditAccessible::SpinEditAccessible(SpinEdit* edit)
     // The interface lives exactly as long as the editor, so the editor is the connection's context.
     QObject::connect(edit, &SpinEdit::propertiesChanged, edit, [edit] {
         QAccessibleValueChangeEvent event(edit, edit->value());
-        QAccessible::updateAccessibility(&event);
+        SendAccessibilityEvent(&event);
     });
 }
 

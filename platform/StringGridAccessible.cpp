@@ -1,11 +1,12 @@
 #include "platform/StringGridAccessible.h"
 
+#include "platform/AccessibleFactory.h"
 #include "platform/GridCellAccessible.h"
 #include "platform/StringGrid.h"
 
 #include <QLineEdit>
 #include <QMetaObject>
-#include <QPointer>
+#include <QVariant>
 
 #include <algorithm>
 #include <limits>
@@ -24,7 +25,7 @@ quint64 cellKey(int col, int row)
 void send(QAccessibleInterface* iface, QAccessible::Event type)
 {
     QAccessibleEvent event(iface, type);
-    QAccessible::updateAccessibility(&event);
+    SendAccessibilityEvent(&event);
 }
 
 } // namespace
@@ -266,7 +267,7 @@ void StringGridAccessible::sendCurrentCellEvents()
 
 StringGridAccessible* StringGridAccessible::of(StringGrid* grid)
 {
-    if (!QAccessible::isActive())
+    if (!AccessibilityActive())
         return nullptr;
     return dynamic_cast<StringGridAccessible*>(QAccessible::queryAccessibleInterface(grid));
 }
@@ -279,14 +280,18 @@ void StringGridAccessible::notifyCurrentCellMoved(StringGrid* grid)
 
 void StringGridAccessible::notifyFocusIn(StringGrid* grid)
 {
-    if (of(grid) == nullptr)
+    // One announcement however many focus-in events arrive before it goes out.
+    static constexpr char Pending[] = "quorlinFocusAnnouncementPending";
+    if (of(grid) == nullptr || grid->property(Pending).toBool())
         return;
+    grid->setProperty(Pending, true);
     // Qt announces the grid itself once the focus has arrived; the cell follows it, so that it is the
     // last word a screen reader hears.
     QMetaObject::invokeMethod(
         grid,
-        [target = QPointer<StringGrid>(grid)] {
-            if (StringGridAccessible* iface = target ? of(target) : nullptr; iface != nullptr && iface->gridHasFocus())
+        [grid] {
+            grid->setProperty(Pending, false);
+            if (StringGridAccessible* iface = of(grid); iface != nullptr && iface->gridHasFocus())
                 iface->sendCurrentCellEvents();
         },
         Qt::QueuedConnection);
@@ -302,7 +307,7 @@ void StringGridAccessible::notifyCellWritten(StringGrid* grid, int col, int row)
     if (QAccessibleInterface* cell = current ? iface->cell(col, row) : iface->cachedCell(col, row)) {
         send(cell, QAccessible::NameChanged);
         QAccessibleValueChangeEvent event(cell, grid->cell(col, row));
-        QAccessible::updateAccessibility(&event);
+        SendAccessibilityEvent(&event);
     }
 }
 
@@ -325,7 +330,9 @@ void StringGridAccessible::notifyCountChanged(StringGrid* grid, Qt::Orientation 
         event.setFirstColumn(first);
         event.setLastColumn(last);
     }
-    QAccessible::updateAccessibility(&event);
+    // Qt's layer hands the change to the table only while a bridge listens; the cache must follow always.
+    iface->modelChange(&event);
+    SendAccessibilityEvent(&event);
     if (!grown)
         iface->sendCurrentCellEvents(); // the current cell may have been pulled inside
 }
