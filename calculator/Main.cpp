@@ -64,12 +64,15 @@ std::string cellText(const StringGrid* grid, int col, int row)
 
 QLineEdit* countDisplay(const QString& name, bool readOnly, QWidget* parent)
 {
-    auto* display = new QLineEdit(name, parent);
+    // Marked before anything else: the first change already asks how it is described.
+    auto* display = new QLineEdit;
+    ReadOnlyTextAccessible::mark(display);
+    display->setParent(parent);
+    display->setText(name);
     display->setObjectName(name);
     display->setFixedWidth(CountEditorWidth);
     display->setReadOnly(readOnly);
     display->setEnabled(false);
-    ReadOnlyTextAccessible::mark(display);
     return display;
 }
 

@@ -1,10 +1,10 @@
 #include "platform/AccessibleFactory.h"
 
 #include "platform/ReadOnlyTextAccessible.h"
+#include "platform/SpinEdit.h"
 #include "platform/SpinEditAccessible.h"
 #include "platform/StringGrid.h"
 #include "platform/StringGridAccessible.h"
-#include "platform/SpinEdit.h"
 
 #include <QAccessible>
 #include <QLineEdit>

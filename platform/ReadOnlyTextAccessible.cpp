@@ -4,7 +4,7 @@
 
 namespace {
 constexpr char MarkProperty[] = "quorlinReadOnlyText";
-}
+} // namespace
 
 ReadOnlyTextAccessible::ReadOnlyTextAccessible(QLineEdit* edit)
     : QAccessibleWidget(edit, QAccessible::StaticText)

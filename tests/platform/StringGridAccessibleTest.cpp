@@ -160,7 +160,7 @@ TEST_F(StringGridAccessibleTest, CountChangesAreAnnouncedAndCellsOutsideThemRele
         if (e.type == QAccessible::TableModelChanged)
             changes.emplace_back(e.modelChange, e.first, e.last);
     const std::vector<std::tuple<Change::ModelChangeType, int, int>> expected{{Change::RowsInserted, 3, 4},
-                                                                             {Change::ColumnsRemoved, 2, 2}};
+                                                                              {Change::ColumnsRemoved, 2, 2}};
     EXPECT_EQ(changes, expected);
     EXPECT_EQ(t->rowCount(), 5);
     EXPECT_EQ(t->columnCount(), 2);

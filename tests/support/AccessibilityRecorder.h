@@ -9,7 +9,8 @@
 #include <vector>
 
 // Records every event the platform's controls send to assistive technology, for as long as it lives
-// (which also switches their notifications on). What the event is about is read when it is sent, since cell interfaces may go later.
+// (which also switches their notifications on). What the event is about is read when it is sent, since cell interfaces
+// may go later.
 class AccessibilityRecorder
 {
 public:
