@@ -7,6 +7,7 @@
 #include "platform/StringGridAccessible.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLineEdit>
 
 #include <utility>
@@ -37,6 +38,9 @@ QAccessibleInterface* platformInterface(const QString& className, QObject* objec
 {
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
+    // A plain top-level window is a frame to a screen reader, as a main window would be.
+    if (className == QLatin1String("Form") && static_cast<QWidget*>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("StringGrid"))
         return new StringGridAccessible(static_cast<StringGrid*>(object));
     if (className == QLatin1String("SpinEdit"))

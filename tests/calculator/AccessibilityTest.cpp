@@ -49,6 +49,7 @@ TEST_F(AccessibilityTest, WindowTreeNamesTablesSpinBoxesCountsAndButtons)
     setDimensions(2, 3, 4);
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
     ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
     EXPECT_EQ(frame->text(QAccessible::Name), QStringLiteral("Quorlin"));
 
     struct TableRow
@@ -94,9 +95,12 @@ TEST_F(AccessibilityTest, WindowTreeNamesTablesSpinBoxesCountsAndButtons)
     for (const CountRow& expected : {CountRow{"Matrix B rows", "3"}, CountRow{"Result Matrix rows", "2"},
                                      CountRow{"Result Matrix columns", "4"}}) {
         SCOPED_TRACE(expected.name);
-        QAccessibleInterface* count = find(QAccessible::StaticText, QString::fromUtf8(expected.name));
+        QAccessibleInterface* count = find(QAccessible::EditableText, QString::fromUtf8(expected.name));
         ASSERT_NE(count, nullptr);
         EXPECT_EQ(count->text(QAccessible::Value), QString::fromUtf8(expected.value));
+        ASSERT_NE(count->textInterface(), nullptr);
+        EXPECT_EQ(count->textInterface()->text(0, count->textInterface()->characterCount()),
+                  QString::fromUtf8(expected.value));
         EXPECT_TRUE(count->state().readOnly);
         EXPECT_FALSE(count->state().editable);
     }
