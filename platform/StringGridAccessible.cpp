@@ -330,7 +330,8 @@ void StringGridAccessible::notifyCountChanged(StringGrid* grid, Qt::Orientation 
         event.setFirstColumn(first);
         event.setLastColumn(last);
     }
-    // Qt's layer hands the change to the table only while a bridge listens; the cache must follow always.
+    // Qt's layer hands the change to the table only while a bridge listens, never with a test's sink; the
+    // cached cells follow it either way.
     iface->modelChange(&event);
     SendAccessibilityEvent(&event);
     if (!grown)
