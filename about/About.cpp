@@ -32,6 +32,7 @@ constexpr int TitleFontPixels = 35;
 
 constexpr TColor GradientEnd = RgbColor(232, 232, 255);
 const QString LogoPath = QStringLiteral(":/logo/logo.png");
+const QString LogoPath2x = QStringLiteral(":/logo/logo@2x.png");
 const QString WebsiteUrl = QStringLiteral("http://www.zelmoor.example/");
 const QString CopyrightNotice = QStringLiteral(u"Copyright \u00A9 2009 Zelmoor Software");
 
@@ -72,14 +73,17 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
-// The white ground of the picture, keyed out by the colour of its bottom-left pixel.
-QPixmap transparentLogo()
+// The white ground of the picture, keyed out by the colour of its bottom-left pixel. Screens denser
+// than 100 percent get the picture drawn at twice the size, which they show at the same size.
+QPixmap transparentLogo(qreal devicePixelRatio)
 {
-    QPixmap logo(LogoPath);
+    const bool dense = devicePixelRatio > 1.0;
+    QPixmap logo(dense ? LogoPath2x : LogoPath);
     if (logo.isNull())
         return logo;
     const QColor key = logo.toImage().pixelColor(0, logo.height() - 1);
     logo.setMask(logo.createMaskFromColor(key, Qt::MaskInColor));
+    logo.setDevicePixelRatio(dense ? 2.0 : 1.0);
     return logo;
 }
 
@@ -137,8 +141,8 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     imgLogo = new QLabel(pnlBase);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setScaledContents(true);
-    imgLogo->setPixmap(transparentLogo());
-    imgLogo->setGeometry(QRect(LogoPos, imgLogo->pixmap().size()));
+    imgLogo->setAccessibleName(QStringLiteral("Quorlin logo"));
+    loadLogo();
 
     const QColor black = ResolveColor(clBlack);
     lblProgName = addLabel(pnlBase, "lblProgName", QStringLiteral("Quorlin"), pixelFont(TitleFontFace, TitleFontPixels),
@@ -222,6 +226,20 @@ void TfrmAbout::placeFirstTime(const QWidget* over)
     create();
     const QSize outer = frameGeometry().size().expandedTo(size());
     move(CentredPosition(outer, area, screen->virtualGeometry().topLeft()));
+}
+
+void TfrmAbout::loadLogo()
+{
+    imgLogo->setPixmap(transparentLogo(devicePixelRatioF()));
+    imgLogo->setGeometry(QRect(LogoPos, imgLogo->pixmap().deviceIndependentSize().toSize()));
+}
+
+bool TfrmAbout::event(QEvent* event)
+{
+    // Moved to a screen of another density: the logo follows, the rest repaints by itself.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        RunGuarded([this] { loadLogo(); });
+    return QDialog::event(event);
 }
 
 void TfrmAbout::keyPressEvent(QKeyEvent* event)

@@ -28,9 +28,11 @@ public:
     int ShowModal(QWidget* over);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void loadLogo();
     void FormCreate(QObject* sender);
     static QString GetVersionText();
     void placeFirstTime(const QWidget* over);

@@ -2,6 +2,8 @@
 
 #include "about/About.h"
 #include "calculator/Main.h"
+#include "controls/ZelLinkLabelAccessible.h"
+#include "platform/AccessibleFactory.h"
 #include "platform/Application.h"
 #include "platform/NumberSettings.h"
 
@@ -31,6 +33,8 @@ void CreateForms(Application& application)
 int RunQuorlin(int argc, char** argv)
 {
     Application application(argc, argv);
+    InstallPlatformAccessibility();
+    InstallControlsAccessibility();
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelmoor.Quorlin"));
     // Separators are read before any window exists, and again whenever the locale changes.
     LoadNumberSettings();

@@ -12,6 +12,7 @@
 #include "platform/LayoutItem.h"
 #include "platform/LayoutLook.h"
 #include "platform/MessageBox.h"
+#include "platform/ReadOnlyTextAccessible.h"
 #include "platform/SpinEdit.h"
 
 #include <QLineEdit>
@@ -63,7 +64,11 @@ std::string cellText(const StringGrid* grid, int col, int row)
 
 QLineEdit* countDisplay(const QString& name, bool readOnly, QWidget* parent)
 {
-    auto* display = new QLineEdit(name, parent);
+    // Marked before anything else: the first change already asks how it is described.
+    auto* display = new QLineEdit;
+    ReadOnlyTextAccessible::mark(display);
+    display->setParent(parent);
+    display->setText(name);
     display->setObjectName(name);
     display->setFixedWidth(CountEditorWidth);
     display->setReadOnly(readOnly);
@@ -153,6 +158,21 @@ void TFM_Main::createComponents()
     btnCopy->setEnabled(false);
     btnAbout = button(QStringLiteral("btnAbout"), QStringLiteral("About"));
     btnExit = button(QStringLiteral("btnExit"), QStringLiteral("Exit"));
+
+    // What a screen reader calls each control: the group's caption with the item's, as a sighted user
+    // reads them off the window.
+    const auto describe = [](QWidget* control, const QString& name) { control->setAccessibleName(name); };
+    describe(edtARow, QStringLiteral("Matrix A rows"));
+    describe(edtACol, QStringLiteral("Matrix A columns"));
+    describe(edtBCol, QStringLiteral("Matrix B columns"));
+    for (SpinEdit* editor : {edtARow, edtACol, edtBCol})
+        describe(editor->lineEdit(), editor->accessibleName());
+    describe(edtBRow, QStringLiteral("Matrix B rows"));
+    describe(edtRRows, QStringLiteral("Result Matrix rows"));
+    describe(edtRCols, QStringLiteral("Result Matrix columns"));
+    describe(grdMatrixA, QStringLiteral("Matrix A"));
+    describe(grdMatrixB, QStringLiteral("Matrix B"));
+    describe(grdMatrixR, QStringLiteral("Result Matrix"));
 }
 
 void TFM_Main::createLayout()

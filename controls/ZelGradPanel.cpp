@@ -4,8 +4,10 @@
 #include "platform/ErrorReport.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QtMath>
 
 namespace {
 
@@ -165,8 +167,13 @@ void TZelGradPanel::PaintGradient(QPainter& canvas, int width, int height)
     BuildColorTable();
     if (width <= 0 || height <= 0)
         return;
-    // Composed off-screen so the surface receives the finished gradient in one transfer.
-    QPixmap bitmap(width, height);
+    // Composed off-screen so the surface receives the finished gradient in one transfer, at the
+    // surface's own density: the bands keep their edges in device-independent pixels and nothing is
+    // scaled up afterwards.
+    const QPaintDevice* surface = canvas.paintEngine() ? canvas.paintEngine()->paintDevice() : canvas.device();
+    const qreal ratio = surface ? surface->devicePixelRatioF() : 1.0;
+    QPixmap bitmap(qCeil(width * ratio), qCeil(height * ratio));
+    bitmap.setDevicePixelRatio(ratio);
     {
         QPainter offscreen(&bitmap);
         for (int i = 0; i <= StepCount; ++i) {

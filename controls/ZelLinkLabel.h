@@ -58,6 +58,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Assistive technology presses the link through the same path as the mouse.
+    friend class ZelLinkLabelAccessible;
     void Click();
 
     TFont m_fontActive;

@@ -1,5 +1,7 @@
 #include "platform/Button.h"
 
+#include "platform/Drawing.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -84,8 +86,7 @@ void Button::paintOffice2003()
     gradient.setColorAt(0, face.top);
     gradient.setColorAt(1, face.bottom);
     painter.fillRect(rect(), gradient);
-    painter.setPen(QColor(isEnabled() ? BorderColor : DisabledBorderColor));
-    painter.drawRect(frame);
+    DrawOutline(painter, frame, QColor(isEnabled() ? BorderColor : DisabledBorderColor));
 
     painter.setFont(font());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));

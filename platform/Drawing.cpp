@@ -143,3 +143,15 @@ void Frame3D(QPainter& canvas, QRect& rect, const QColor& top, const QColor& bot
         InflateRect(rect, -1, -1);
     }
 }
+
+void DrawOutline(QPainter& canvas, const QRect& rect, const QColor& color)
+{
+    const int left = rect.x();
+    const int top = rect.y();
+    const int right = rect.x() + rect.width(); // the pen covers the column after the last
+    const int bottom = rect.y() + rect.height();
+    canvas.fillRect(QRect(left, top, right - left + 1, 1), color);
+    canvas.fillRect(QRect(left, bottom, right - left + 1, 1), color);
+    canvas.fillRect(QRect(left, top + 1, 1, bottom - top - 1), color);
+    canvas.fillRect(QRect(right, top + 1, 1, bottom - top - 1), color);
+}

@@ -40,3 +40,8 @@ int MulDiv(int a, int b, int c);
 // left column and the top row in `top`, the right column and bottom row in `bottom` (which also takes
 // the top-right and bottom-left corners). A width of 0 or less draws nothing.
 void Frame3D(QPainter& canvas, QRect& rect, const QColor& top, const QColor& bottom, int width);
+
+// The outline QPainter::drawRect(rect) draws with a one-pixel pen at 100 percent (the pixels of rect's
+// edges, right and bottom ones included), filled instead of stroked: at 150 or 200 percent it stays one
+// device-independent pixel on the same pixels, where a scaled pen would straddle them.
+void DrawOutline(QPainter& canvas, const QRect& rect, const QColor& color);

@@ -1,5 +1,6 @@
 #include "platform/LayoutGroup.h"
 
+#include "platform/Drawing.h"
 #include "platform/LayoutItem.h"
 #include "platform/LayoutLook.h"
 
@@ -184,8 +185,7 @@ void LayoutGroup::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), ResolveColor(clWindow));
     const QRect bar(0, 0, width(), captionBarHeight());
     painter.fillRect(bar, ResolveColor(look->captionBarColor()));
-    painter.setPen(ResolveColor(look->frameColor()));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    DrawOutline(painter, rect().adjusted(0, 0, -1, -1), ResolveColor(look->frameColor()));
     painter.setPen(ResolveColor(look->captionTextColor()));
     painter.drawText(bar.adjusted(Padding, 0, -Padding, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      m_caption);

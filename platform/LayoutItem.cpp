@@ -1,6 +1,7 @@
 #include "platform/LayoutItem.h"
 
 #include "platform/ColorValue.h"
+#include "platform/Drawing.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -82,6 +83,5 @@ void LayoutItem::paintEvent(QPaintEvent*)
     if (!m_controlBorder)
         return;
     QPainter painter(this);
-    painter.setPen(QColor(ControlBorderColor));
-    painter.drawRect(m_control->geometry().adjusted(-1, -1, 0, 0));
+    DrawOutline(painter, m_control->geometry().adjusted(-1, -1, 0, 0), QColor(ControlBorderColor));
 }

@@ -3,6 +3,7 @@
 #include "platform/ColorValue.h"
 #include "platform/ErrorReport.h"
 #include "platform/GridInplaceEditor.h"
+#include "platform/StringGridAccessible.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -23,6 +24,7 @@
 #include <exception>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -113,7 +115,7 @@ void StringGrid::setRowCount(int count)
     count = std::max(count, 1);
     if (count == m_rowCount)
         return;
-    m_rowCount = count;
+    const int oldCount = std::exchange(m_rowCount, count);
     const bool clamped = m_row >= m_rowCount;
     if (clamped) {
         closeEditor();
@@ -124,6 +126,7 @@ void StringGrid::setRowCount(int count)
         scrollIntoView();
     placeEditor();
     viewport()->update();
+    StringGridAccessible::notifyCountChanged(this, Qt::Vertical, oldCount, m_rowCount);
 }
 
 void StringGrid::setColCount(int count)
@@ -131,7 +134,7 @@ void StringGrid::setColCount(int count)
     count = std::max(count, 1);
     if (count == m_colCount)
         return;
-    m_colCount = count;
+    const int oldCount = std::exchange(m_colCount, count);
     const bool clamped = m_col >= m_colCount;
     if (clamped) {
         closeEditor();
@@ -142,6 +145,7 @@ void StringGrid::setColCount(int count)
         scrollIntoView();
     placeEditor();
     viewport()->update();
+    StringGridAccessible::notifyCountChanged(this, Qt::Horizontal, oldCount, m_colCount);
 }
 
 QString StringGrid::cell(int col, int row) const
@@ -160,6 +164,7 @@ void StringGrid::setCell(int col, int row, const QString& text)
         m_editor->setText(text);
     }
     updateCell(col, row);
+    StringGridAccessible::notifyCellWritten(this, col, row);
 }
 
 void StringGrid::setEditable(bool on)
@@ -467,6 +472,7 @@ void StringGrid::moveCurrent(qint64 col, qint64 row)
         m_col = newCol;
         m_row = newRow;
         updateCell(m_col, m_row);
+        StringGridAccessible::notifyCurrentCellMoved(this);
     }
     scrollIntoView();
 }
@@ -641,6 +647,7 @@ void StringGrid::focusInEvent(QFocusEvent*)
     if (m_editorOpen)
         m_editor->setFocus(Qt::OtherFocusReason);
     updateCell(m_col, m_row);
+    StringGridAccessible::notifyFocusIn(this);
 }
 
 void StringGrid::focusOutEvent(QFocusEvent*)
@@ -811,4 +818,5 @@ void StringGrid::onEditorTextChanged(const QString& text)
         m_cells.remove(cellKey(m_col, m_row));
     else
         m_cells.insert(cellKey(m_col, m_row), text);
+    StringGridAccessible::notifyCellWritten(this, m_col, m_row);
 }

@@ -1,5 +1,6 @@
 // Shared main of the GUI test programs: an offscreen application with a pinned locale, so that no
 // test depends on the machine's display or regional settings.
+#include "platform/AccessibleFactory.h"
 #include "platform/Application.h"
 
 #include <QLocale>
@@ -14,5 +15,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     Application app(argc, argv);
     Application::setTitle(QStringLiteral("Quorlin"));
+    InstallPlatformAccessibility();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,79 @@
+#include "platform/AccessibleFactory.h"
+
+#include "platform/ReadOnlyTextAccessible.h"
+#include "platform/SpinEdit.h"
+#include "platform/SpinEditAccessible.h"
+#include "platform/StringGrid.h"
+#include "platform/StringGridAccessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLineEdit>
+
+#include <utility>
+
+namespace {
+
+class ActivationWatch : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override { on = active; }
+    bool on = false;
+};
+
+AccessibilityEventSink& sinkSlot()
+{
+    static AccessibilityEventSink sink;
+    return sink;
+}
+
+ActivationWatch& activationWatch()
+{
+    static ActivationWatch watch;
+    return watch;
+}
+
+// Qt asks with each class name of the object in turn, most derived first.
+QAccessibleInterface* platformInterface(const QString& className, QObject* object)
+{
+    if (object == nullptr || !object->isWidgetType())
+        return nullptr;
+    // A plain top-level window is a frame to a screen reader, as a main window would be.
+    if (className == QLatin1String("Form") && static_cast<QWidget*>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String("StringGrid"))
+        return new StringGridAccessible(static_cast<StringGrid*>(object));
+    if (className == QLatin1String("SpinEdit"))
+        return new SpinEditAccessible(static_cast<SpinEdit*>(object));
+    if (className == QLatin1String("QLineEdit") && ReadOnlyTextAccessible::isMarked(object))
+        return new ReadOnlyTextAccessible(static_cast<QLineEdit*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallPlatformAccessibility()
+{
+    // Qt keeps a factory once however often it is installed.
+    QAccessible::installFactory(&platformInterface);
+    QAccessible::removeActivationObserver(&activationWatch());
+    QAccessible::installActivationObserver(&activationWatch());
+}
+
+bool AccessibilityActive()
+{
+    return QAccessible::isActive() || activationWatch().on || sinkSlot();
+}
+
+AccessibilityEventSink SetAccessibilityEventSink(AccessibilityEventSink sink)
+{
+    return std::exchange(sinkSlot(), std::move(sink));
+}
+
+void SendAccessibilityEvent(QAccessibleEvent* event)
+{
+    if (const AccessibilityEventSink& sink = sinkSlot())
+        sink(event);
+    else
+        QAccessible::updateAccessibility(event);
+}

@@ -1,0 +1,109 @@
+#include "platform/ReadOnlyTextAccessible.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace {
+constexpr char MarkProperty[] = "quorlinReadOnlyText";
+} // namespace
+
+ReadOnlyTextAccessible::ReadOnlyTextAccessible(QLineEdit* edit)
+    : QAccessibleWidget(edit, QAccessible::EditableText)
+{
+}
+
+ReadOnlyTextAccessible::~ReadOnlyTextAccessible() = default;
+
+QString ReadOnlyTextAccessible::shown() const
+{
+    return static_cast<const QLineEdit*>(widget())->text();
+}
+
+QString ReadOnlyTextAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return shown();
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State ReadOnlyTextAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    state.editable = false;
+    return state;
+}
+
+void* ReadOnlyTextAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+void ReadOnlyTextAccessible::selection(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = 0;
+}
+
+int ReadOnlyTextAccessible::selectionCount() const
+{
+    return 0;
+}
+
+void ReadOnlyTextAccessible::addSelection(int, int) {}
+
+void ReadOnlyTextAccessible::removeSelection(int) {}
+
+void ReadOnlyTextAccessible::setSelection(int, int, int) {}
+
+int ReadOnlyTextAccessible::cursorPosition() const
+{
+    return 0;
+}
+
+void ReadOnlyTextAccessible::setCursorPosition(int) {}
+
+QString ReadOnlyTextAccessible::text(int startOffset, int endOffset) const
+{
+    const QString all = shown();
+    const int start = std::clamp(startOffset, 0, int(all.size()));
+    const int end = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, start, int(all.size()));
+    return all.mid(start, end - start);
+}
+
+int ReadOnlyTextAccessible::characterCount() const
+{
+    return int(shown().size());
+}
+
+QRect ReadOnlyTextAccessible::characterRect(int) const
+{
+    return {};
+}
+
+int ReadOnlyTextAccessible::offsetAtPoint(const QPoint&) const
+{
+    return -1;
+}
+
+void ReadOnlyTextAccessible::scrollToSubstring(int, int) {}
+
+QString ReadOnlyTextAccessible::attributes(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void ReadOnlyTextAccessible::mark(QLineEdit* edit)
+{
+    edit->setProperty(MarkProperty, true);
+}
+
+bool ReadOnlyTextAccessible::isMarked(const QObject* object)
+{
+    return object->property(MarkProperty).toBool();
+}

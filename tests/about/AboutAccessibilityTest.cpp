@@ -1,0 +1,61 @@
+#include "about/About.h"
+
+#include "controls/ZelLinkLabelAccessible.h"
+#include "platform/OpenUrl.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+// Role and name of every interface below `root`, depth first.
+void collect(QAccessibleInterface* root, std::multimap<QAccessible::Role, QString>& found)
+{
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        found.emplace(child->role(), child->text(QAccessible::Name));
+        collect(child, found);
+    }
+}
+
+TEST(AboutAccessibility, DialogNamedAboutReadsItsLabelsAndPressesTheLinkThroughTheShell)
+{
+    InstallControlsAccessibility();
+    std::vector<QString> opened;
+    const UrlOpener previous = SetUrlOpener([&](const QString& url) { opened.push_back(url); });
+    TfrmAbout dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&dialog);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Dialog);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("About"));
+
+    std::multimap<QAccessible::Role, QString> found;
+    collect(iface, found);
+    const auto has = [&](QAccessible::Role role, const QString& name) {
+        const auto [first, last] = found.equal_range(role);
+        return std::any_of(first, last, [&](const auto& entry) { return entry.second == name; });
+    };
+    for (const char* text : {"Quorlin", "Finite Mathematics Matrix Calculator", "Version 1.5.0"})
+        EXPECT_TRUE(has(QAccessible::StaticText, QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(has(QAccessible::StaticText, QStringLiteral(u"Copyright \u00A9 2009 Zelmoor Software")));
+    EXPECT_TRUE(has(QAccessible::Graphic, QStringLiteral("Quorlin logo")));
+    EXPECT_TRUE(has(QAccessible::Button, QStringLiteral("Ok")));
+    ASSERT_TRUE(has(QAccessible::Link, QStringLiteral("Zelmoor Software")));
+
+    QAccessibleInterface* link =
+        QAccessible::queryAccessibleInterface(dialog.findChild<QWidget*>(QStringLiteral("lblWebsite")));
+    ASSERT_NE(link, nullptr);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(opened, std::vector<QString>{QStringLiteral("http://www.zelmoor.example/")});
+    SetUrlOpener(previous);
+}
+
+} // namespace

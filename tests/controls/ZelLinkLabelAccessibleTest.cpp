@@ -1,0 +1,78 @@
+#include "controls/ZelLinkLabelAccessible.h"
+
+#include "controls/ZelLinkLabel.h"
+#include "platform/OpenUrl.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class LinkLabelAccessibleTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        InstallControlsAccessibility();
+        m_previousOpener = SetUrlOpener([this](const QString& url) { opened.push_back(url); });
+        label = new TZelLinkLabel(&window);
+        label->setText(QStringLiteral("Zelmoor Software"));
+        label->setOnClick([this](QObject*) { ++clicks; });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void TearDown() override { SetUrlOpener(m_previousOpener); }
+
+    void press()
+    {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(iface, nullptr);
+        ASSERT_NE(iface->actionInterface(), nullptr);
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+
+    QWidget window;
+    TZelLinkLabel* label = nullptr;
+    std::vector<QString> opened;
+    int clicks = 0;
+
+private:
+    UrlOpener m_previousOpener;
+};
+
+TEST_F(LinkLabelAccessibleTest, IsALinkNamedByItsCaptionWithThePressAction)
+{
+    label->setURL(QStringLiteral("http://www.zelmoor.example/"));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Link);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Zelmoor Software"));
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("http://www.zelmoor.example/"));
+    ASSERT_NE(iface->actionInterface(), nullptr);
+    EXPECT_TRUE(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+}
+
+TEST_F(LinkLabelAccessibleTest, PressOpensTheAddressAsStoredThroughTheShellSeamAsAClickDoes)
+{
+    label->setURL(QStringLiteral(" http://x.example/ "));
+    press();
+    QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_EQ(opened,
+              (std::vector<QString>{QStringLiteral(" http://x.example/ "), QStringLiteral(" http://x.example/ ")}));
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(LinkLabelAccessibleTest, PressOnABlankAddressOpensNothingButStillClicks)
+{
+    label->setURL(QStringLiteral(" \t "));
+    press();
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(clicks, 1);
+}
+
+} // namespace
