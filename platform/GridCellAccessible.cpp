@@ -1,8 +1,8 @@
 #include "platform/GridCellAccessible.h"
 
+#include "platform/GridInplaceEditor.h"
 #include "platform/StringGrid.h"
 
-#include <QLineEdit>
 #include <QWidget>
 
 GridCellAccessible::GridCellAccessible(StringGrid* grid, int col, int row)

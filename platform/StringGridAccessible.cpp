@@ -2,9 +2,9 @@
 
 #include "platform/AccessibleFactory.h"
 #include "platform/GridCellAccessible.h"
+#include "platform/GridInplaceEditor.h"
 #include "platform/StringGrid.h"
 
-#include <QLineEdit>
 #include <QMetaObject>
 #include <QVariant>
 
