@@ -1,5 +1,7 @@
 #include "platform/AccessibleFactory.h"
 
+#include "platform/GridInplaceEditor.h"
+#include "platform/GridInplaceEditorAccessible.h"
 #include "platform/ReadOnlyTextAccessible.h"
 #include "platform/SpinEdit.h"
 #include "platform/SpinEditAccessible.h"
@@ -43,6 +45,8 @@ QAccessibleInterface* platformInterface(const QString& className, QObject* objec
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("StringGrid"))
         return new StringGridAccessible(static_cast<StringGrid*>(object));
+    if (className == QLatin1String("GridInplaceEditor"))
+        return new GridInplaceEditorAccessible(static_cast<GridInplaceEditor*>(object));
     if (className == QLatin1String("SpinEdit"))
         return new SpinEditAccessible(static_cast<SpinEdit*>(object));
     if (className == QLatin1String("QLineEdit") && ReadOnlyTextAccessible::isMarked(object))

@@ -1,6 +1,8 @@
 #include "platform/GridInplaceEditor.h"
 
+#include "platform/AccessibleFactory.h"
 #include "platform/ErrorReport.h"
+#include "platform/GridInplaceEditorAccessible.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +19,7 @@
 #include <QStyleHints>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -80,8 +83,10 @@ GridInplaceEditor::~GridInplaceEditor() = default;
 
 void GridInplaceEditor::setText(const QString& text)
 {
-    const bool changed = text != m_text;
-    m_text = text;
+    const qsizetype cursorBefore = m_cursor;
+    const qsizetype anchorBefore = m_anchor;
+    const QString before = std::exchange(m_text, text);
+    const bool changed = before != m_text;
     // The steps recorded so far were made on another text.
     m_history.clear();
     m_done = 0;
@@ -91,6 +96,10 @@ void GridInplaceEditor::setText(const QString& text)
     m_first = std::min(m_first, m_cursor);
     scrollToCursor();
     update();
+    if (changed)
+        announceEdit(0, before, m_text, cursorBefore, anchorBefore);
+    else
+        announceCaret(cursorBefore, anchorBefore);
     if (changed)
         emit textChanged(m_text);
 }
@@ -105,17 +114,30 @@ QString GridInplaceEditor::selectedText() const
     return m_text.mid(selectionStart(), selectionEnd() - selectionStart());
 }
 
+void GridInplaceEditor::setSelection(qsizetype anchor, qsizetype cursor)
+{
+    const qsizetype cursorBefore = m_cursor;
+    const qsizetype anchorBefore = m_anchor;
+    closeTypingGroup();
+    m_anchor = std::clamp<qsizetype>(anchor, 0, m_text.size());
+    m_cursor = std::clamp<qsizetype>(cursor, 0, m_text.size());
+    scrollToCursor();
+    showCaret();
+    announceCaret(cursorBefore, anchorBefore);
+}
+
 void GridInplaceEditor::selectAll()
 {
-    m_anchor = 0;
-    moveCursor(m_text.size(), true);
+    setSelection(0, m_text.size());
 }
 
 void GridInplaceEditor::deselect()
 {
+    const qsizetype anchorBefore = m_anchor;
     closeTypingGroup();
     m_anchor = m_cursor;
     update();
+    announceCaret(m_cursor, anchorBefore);
 }
 
 void GridInplaceEditor::home(bool mark)
@@ -133,6 +155,15 @@ void GridInplaceEditor::insert(const QString& text)
     if (text.isEmpty() && !hasSelectedText())
         return;
     replace(selectionStart(), selectionEnd(), text, EditKind::Typing);
+}
+
+void GridInplaceEditor::replaceRange(qsizetype from, qsizetype to, const QString& text)
+{
+    from = std::clamp<qsizetype>(from, 0, m_text.size());
+    to = std::clamp<qsizetype>(to, from, m_text.size());
+    if (from == to && text.isEmpty())
+        return;
+    replace(from, to, text, EditKind::Other);
 }
 
 void GridInplaceEditor::backspace()
@@ -171,12 +202,15 @@ void GridInplaceEditor::undo()
     if (!isUndoAvailable())
         return;
     closeTypingGroup();
+    const qsizetype cursorBefore = m_cursor;
+    const qsizetype anchorBefore = m_anchor;
     const EditStep& step = m_history[--m_done];
-    applyText(step.position, step.inserted.size(), step.removed);
+    const QString removed = applyText(step.position, step.inserted.size(), step.removed);
     m_cursor = step.cursorBefore;
     m_anchor = step.anchorBefore;
     scrollToCursor();
     showCaret();
+    announceEdit(step.position, removed, step.removed, cursorBefore, anchorBefore);
     emit textChanged(m_text);
 }
 
@@ -185,11 +219,14 @@ void GridInplaceEditor::redo()
     if (!isRedoAvailable())
         return;
     closeTypingGroup();
+    const qsizetype cursorBefore = m_cursor;
+    const qsizetype anchorBefore = m_anchor;
     const EditStep& step = m_history[m_done++];
-    applyText(step.position, step.removed.size(), step.inserted);
+    const QString removed = applyText(step.position, step.removed.size(), step.inserted);
     m_cursor = m_anchor = step.position + step.inserted.size();
     scrollToCursor();
     showCaret();
+    announceEdit(step.position, removed, step.inserted, cursorBefore, anchorBefore);
     emit textChanged(m_text);
 }
 
@@ -357,21 +394,19 @@ void GridInplaceEditor::editWithKey(const QKeyEvent* event)
 
 void GridInplaceEditor::moveCursor(qsizetype position, bool mark)
 {
-    closeTypingGroup();
-    m_cursor = position;
-    if (!mark)
-        m_anchor = m_cursor;
-    scrollToCursor();
-    showCaret();
+    setSelection(mark ? m_anchor : position, position);
 }
 
 void GridInplaceEditor::replace(qsizetype from, qsizetype to, const QString& text, EditKind kind)
 {
+    const qsizetype cursorBefore = m_cursor;
+    const qsizetype anchorBefore = m_anchor;
     record(from, to, text, kind);
-    applyText(from, to - from, text);
+    const QString removed = applyText(from, to - from, text);
     m_cursor = m_anchor = from + text.size();
     scrollToCursor();
     showCaret();
+    announceEdit(from, removed, text, cursorBefore, anchorBefore);
     emit textChanged(m_text);
 }
 
@@ -400,10 +435,36 @@ void GridInplaceEditor::record(qsizetype from, qsizetype to, const QString& text
     m_done = m_history.size();
 }
 
-void GridInplaceEditor::applyText(qsizetype from, qsizetype length, const QString& text)
+QString GridInplaceEditor::applyText(qsizetype from, qsizetype length, const QString& text)
 {
+    QString removed = AccessibilityActive() ? m_text.mid(from, length) : QString();
     m_text.replace(from, length, text);
     m_first = std::min(m_first, from);
+    return removed;
+}
+
+void GridInplaceEditor::announceCaret(qsizetype cursorBefore, qsizetype anchorBefore)
+{
+    if (!AccessibilityActive())
+        return;
+    // Moving an empty selection is only a caret move.
+    const bool selectedBefore = cursorBefore != anchorBefore;
+    const bool selectionChanged = (selectedBefore || hasSelectedText())
+                                  && (std::min(cursorBefore, anchorBefore) != selectionStart()
+                                      || std::max(cursorBefore, anchorBefore) != selectionEnd());
+    if (selectionChanged)
+        GridInplaceEditorAccessible::announceSelection(this);
+    if (m_cursor != cursorBefore)
+        GridInplaceEditorAccessible::announceCursor(this);
+}
+
+void GridInplaceEditor::announceEdit(qsizetype position, const QString& removed, const QString& inserted,
+                                     qsizetype cursorBefore, qsizetype anchorBefore)
+{
+    if (!AccessibilityActive())
+        return;
+    GridInplaceEditorAccessible::announceTextChange(this, position, removed, inserted);
+    announceCaret(cursorBefore, anchorBefore);
 }
 
 void GridInplaceEditor::deleteSelection()
@@ -532,6 +593,30 @@ qsizetype GridInplaceEditor::positionAt(int x) const
         position = nextCharacter(position);
     }
     return position;
+}
+
+QRect GridInplaceEditor::characterRect(qsizetype position) const
+{
+    if (position < m_first || position >= visibleEnd())
+        return {};
+    const QRect area = textArea();
+    return QRect(area.left() + xOf(position), area.top(), advance(position), fontMetrics().height());
+}
+
+qsizetype GridInplaceEditor::positionAtPoint(const QPoint& point) const
+{
+    // The character under the point, not the caret place nearest to it.
+    const QRect area = textArea();
+    if (!area.contains(point))
+        return -1;
+    const qsizetype end = visibleEnd();
+    int left = area.left();
+    for (qsizetype position = m_first; position < end; position = nextCharacter(position)) {
+        left += advance(position);
+        if (point.x() < left)
+            return position;
+    }
+    return -1;
 }
 
 QRect GridInplaceEditor::caretRect() const
@@ -707,8 +792,7 @@ void GridInplaceEditor::mouseDoubleClickEvent(QMouseEvent* event)
         --start;
     while (stop < m_text.size() && classOf(m_text[stop]) == cls)
         ++stop;
-    m_anchor = start;
-    moveCursor(stop, true);
+    setSelection(start, stop);
     offerSelection();
 }
 

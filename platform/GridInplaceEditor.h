@@ -29,6 +29,10 @@ public:
     void setCursorPosition(qsizetype position);
     bool hasSelectedText() const { return m_anchor != m_cursor; }
     QString selectedText() const;
+    qsizetype selectionStart() const { return std::min(m_anchor, m_cursor); }
+    qsizetype selectionEnd() const { return std::max(m_anchor, m_cursor); }
+    // Selects from `anchor` to `cursor` (both kept within the text), the caret at `cursor`.
+    void setSelection(qsizetype anchor, qsizetype cursor);
     void selectAll();
     void deselect();
     // Move the caret to the start or the end; `mark` extends the selection.
@@ -38,6 +42,8 @@ public:
     // Replaces the selection (or inserts at the caret) and leaves the caret after the new text. It counts
     // as typing: one undo step takes it back together with the characters typed right after it.
     void insert(const QString& text);
+    // Replaces [from, to) as one step of its own, as a paste would; the caret follows the new text.
+    void replaceRange(qsizetype from, qsizetype to, const QString& text);
     // Delete the selection, or else the character before (backspace) or after (del) the caret.
     void backspace();
     void del();
@@ -54,6 +60,11 @@ public:
     // Undo, Redo, Cut, Copy, Paste, Delete, Select All, each enabled only when it applies. The caller
     // owns the menu.
     QMenu* createStandardContextMenu();
+
+    // Where the character at `position` shows, in the editor's coordinates; an empty rectangle for the
+    // characters the box does not lay out. And the character under `point`, or -1 where none shows.
+    QRect characterRect(qsizetype position) const;
+    qsizetype positionAtPoint(const QPoint& point) const;
 
 signals:
     void textChanged(const QString& text);
@@ -103,14 +114,13 @@ private:
     void moveCursor(qsizetype position, bool mark);
     void replace(qsizetype from, qsizetype to, const QString& text, EditKind kind = EditKind::Other);
     void record(qsizetype from, qsizetype to, const QString& text, EditKind kind);
-    void applyText(qsizetype from, qsizetype length, const QString& text);
+    // Returns what it replaced while a screen reader listens (nothing otherwise, so as not to copy).
+    QString applyText(qsizetype from, qsizetype length, const QString& text);
     void closeTypingGroup() { m_typingGroupOpen = false; }
     void offerSelection() const;
     void deleteSelection();
     void selectAllFromMenu();
     void deleteTo(qsizetype position);
-    qsizetype selectionStart() const { return std::min(m_anchor, m_cursor); }
-    qsizetype selectionEnd() const { return std::max(m_anchor, m_cursor); }
     qsizetype nextCharacter(qsizetype position) const;
     qsizetype previousCharacter(qsizetype position) const;
     qsizetype nextWord(qsizetype position) const;
@@ -125,6 +135,10 @@ private:
     QRect caretRect() const;
     void scrollToCursor();
     void showCaret();
+    // Tell a listening screen reader what changed since the caret and anchor were as given.
+    void announceCaret(qsizetype cursorBefore, qsizetype anchorBefore);
+    void announceEdit(qsizetype position, const QString& removed, const QString& inserted, qsizetype cursorBefore,
+                      qsizetype anchorBefore);
 
     QString m_text;
     qsizetype m_cursor = 0;

@@ -1,0 +1,192 @@
+#include "platform/GridInplaceEditorAccessible.h"
+
+#include "platform/AccessibleFactory.h"
+#include "platform/ErrorReport.h"
+#include "platform/GridInplaceEditor.h"
+
+#include <algorithm>
+#include <utility>
+
+GridInplaceEditorAccessible::GridInplaceEditorAccessible(GridInplaceEditor* editor)
+    : QAccessibleWidget(editor, QAccessible::EditableText)
+{
+}
+
+GridInplaceEditorAccessible::~GridInplaceEditorAccessible() = default;
+
+GridInplaceEditor* GridInplaceEditorAccessible::editor() const
+{
+    return static_cast<GridInplaceEditor*>(widget());
+}
+
+QString GridInplaceEditorAccessible::text(QAccessible::Text t) const
+{
+    // The text is shared, not copied, however long it is.
+    if (t == QAccessible::Value)
+        return editor()->text();
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State GridInplaceEditorAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    state.selectableText = true;
+    state.readOnly = false;
+    return state;
+}
+
+void* GridInplaceEditorAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+std::pair<qsizetype, qsizetype> GridInplaceEditorAccessible::clampedRange(int startOffset, int endOffset) const
+{
+    const qsizetype size = editor()->text().size();
+    // -1 for an end means the end of the text.
+    const qsizetype end = endOffset < 0 ? size : std::clamp<qsizetype>(endOffset, 0, size);
+    const qsizetype start = std::clamp<qsizetype>(startOffset, 0, size);
+    return std::minmax(start, end);
+}
+
+void GridInplaceEditorAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
+{
+    const GridInplaceEditor* e = editor();
+    if (selectionIndex != 0 || !e->hasSelectedText()) {
+        *startOffset = 0;
+        *endOffset = 0;
+        return;
+    }
+    *startOffset = int(e->selectionStart());
+    *endOffset = int(e->selectionEnd());
+}
+
+int GridInplaceEditorAccessible::selectionCount() const
+{
+    return editor()->hasSelectedText() ? 1 : 0;
+}
+
+void GridInplaceEditorAccessible::addSelection(int startOffset, int endOffset)
+{
+    // One selection at most: a new one takes the place of the old.
+    setSelection(0, startOffset, endOffset);
+}
+
+void GridInplaceEditorAccessible::removeSelection(int selectionIndex)
+{
+    if (selectionIndex == 0)
+        editor()->deselect();
+}
+
+void GridInplaceEditorAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
+    if (selectionIndex != 0)
+        return;
+    const auto [start, end] = clampedRange(startOffset, endOffset);
+    editor()->setSelection(start, end);
+}
+
+int GridInplaceEditorAccessible::cursorPosition() const
+{
+    return int(editor()->cursorPosition());
+}
+
+void GridInplaceEditorAccessible::setCursorPosition(int position)
+{
+    editor()->setCursorPosition(position);
+}
+
+QString GridInplaceEditorAccessible::text(int startOffset, int endOffset) const
+{
+    const auto [start, end] = clampedRange(startOffset, endOffset);
+    return editor()->text().mid(start, end - start);
+}
+
+int GridInplaceEditorAccessible::characterCount() const
+{
+    return int(editor()->text().size());
+}
+
+QRect GridInplaceEditorAccessible::characterRect(int offset) const
+{
+    const QRect local = editor()->characterRect(offset);
+    if (local.isEmpty())
+        return {};
+    return QRect(editor()->mapToGlobal(local.topLeft()), local.size());
+}
+
+int GridInplaceEditorAccessible::offsetAtPoint(const QPoint& point) const
+{
+    return int(editor()->positionAtPoint(editor()->mapFromGlobal(point)));
+}
+
+void GridInplaceEditorAccessible::scrollToSubstring(int startIndex, int endIndex)
+{
+    // The box scrolls to its caret; the caret going to the end of the piece brings it into view.
+    const auto [start, end] = clampedRange(startIndex, endIndex);
+    editor()->setCursorPosition(end);
+    editor()->setCursorPosition(start);
+}
+
+QString GridInplaceEditorAccessible::attributes(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void GridInplaceEditorAccessible::deleteText(int startOffset, int endOffset)
+{
+    replaceText(startOffset, endOffset, QString());
+}
+
+void GridInplaceEditorAccessible::insertText(int offset, const QString& text)
+{
+    const qsizetype at = std::clamp<qsizetype>(offset, 0, editor()->text().size());
+    replaceText(int(at), int(at), text);
+}
+
+void GridInplaceEditorAccessible::replaceText(int startOffset, int endOffset, const QString& text)
+{
+    const auto [start, end] = clampedRange(startOffset, endOffset);
+    // Reached from the accessibility bridge: nothing thrown may unwind into it.
+    RunGuarded([this, from = start, to = end, &text] { editor()->replaceRange(from, to, text); });
+}
+
+void GridInplaceEditorAccessible::announceTextChange(GridInplaceEditor* editor, qsizetype position,
+                                                     const QString& removed, const QString& inserted)
+{
+    if (removed.isEmpty() && inserted.isEmpty())
+        return;
+    if (removed.isEmpty()) {
+        QAccessibleTextInsertEvent event(editor, int(position), inserted);
+        SendAccessibilityEvent(&event);
+    } else if (inserted.isEmpty()) {
+        QAccessibleTextRemoveEvent event(editor, int(position), removed);
+        SendAccessibilityEvent(&event);
+    } else {
+        QAccessibleTextUpdateEvent event(editor, int(position), removed, inserted);
+        SendAccessibilityEvent(&event);
+    }
+}
+
+void GridInplaceEditorAccessible::announceCursor(GridInplaceEditor* editor)
+{
+    QAccessibleTextCursorEvent event(editor, int(editor->cursorPosition()));
+    SendAccessibilityEvent(&event);
+}
+
+void GridInplaceEditorAccessible::announceSelection(GridInplaceEditor* editor)
+{
+    // No selection is told as -1 to -1.
+    const bool selected = editor->hasSelectedText();
+    QAccessibleTextSelectionEvent event(editor, selected ? int(editor->selectionStart()) : -1,
+                                        selected ? int(editor->selectionEnd()) : -1);
+    event.setCursorPosition(int(editor->cursorPosition()));
+    SendAccessibilityEvent(&event);
+}
