@@ -2,10 +2,10 @@
 
 #include "about/About.h"
 #include "calculator/Main.h"
-#include "controls/ZelLinkLabelAccessible.h"
-#include "platform/AccessibleFactory.h"
+#include "controls/accessible/ZelLinkLabelAccessible.h"
 #include "platform/Application.h"
 #include "platform/NumberSettings.h"
+#include "platform/accessible/AccessibleFactory.h"
 
 #include <QIcon>
 

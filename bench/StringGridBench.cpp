@@ -1,7 +1,7 @@
 // Painting a grid costs what its visible cells cost, whatever its counts or the length of its texts.
 #include "platform/Drawing.h"
-#include "platform/GridInplaceEditor.h"
-#include "platform/StringGrid.h"
+#include "platform/grid/GridInplaceEditor.h"
+#include "platform/grid/StringGrid.h"
 
 #include <QApplication>
 #include <QImage>

@@ -12,8 +12,8 @@
 #include "platform/LayoutItem.h"
 #include "platform/LayoutLook.h"
 #include "platform/MessageBox.h"
-#include "platform/ReadOnlyTextAccessible.h"
 #include "platform/SpinEdit.h"
+#include "platform/accessible/ReadOnlyTextAccessible.h"
 
 #include <QLineEdit>
 #include <QPainter>

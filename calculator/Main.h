@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Form.h"
-#include "platform/StringGrid.h"
+#include "platform/grid/StringGrid.h"
 
 #include <QString>
 

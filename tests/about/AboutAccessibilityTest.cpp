@@ -1,6 +1,6 @@
 #include "about/About.h"
 
-#include "controls/ZelLinkLabelAccessible.h"
+#include "controls/accessible/ZelLinkLabelAccessible.h"
 #include "platform/OpenUrl.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "CalculatorFixture.h"
 
-#include "platform/GridInplaceEditor.h"
+#include "platform/grid/GridInplaceEditor.h"
 #include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/MessageBoxRecorder.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AccessibleFactory.h"
+#include "platform/accessible/AccessibleFactory.h"
 
 #include <QAccessible>
 #include <QString>

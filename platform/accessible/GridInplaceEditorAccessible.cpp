@@ -1,8 +1,8 @@
-#include "platform/GridInplaceEditorAccessible.h"
+#include "platform/accessible/GridInplaceEditorAccessible.h"
 
-#include "platform/AccessibleFactory.h"
 #include "platform/ErrorReport.h"
-#include "platform/GridInplaceEditor.h"
+#include "platform/accessible/AccessibleFactory.h"
+#include "platform/grid/GridInplaceEditor.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "controls/ZelLinkLabelAccessible.h"
+#include "controls/accessible/ZelLinkLabelAccessible.h"
 
 #include "controls/ZelLinkLabel.h"
 #include "platform/ErrorReport.h"

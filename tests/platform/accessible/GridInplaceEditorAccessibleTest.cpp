@@ -1,8 +1,8 @@
-#include "platform/GridInplaceEditorAccessible.h"
+#include "platform/accessible/GridInplaceEditorAccessible.h"
 
-#include "platform/AccessibleFactory.h"
+#include "platform/accessible/AccessibleFactory.h"
 
-#include "StringGridTestSupport.h"
+#include "tests/platform/grid/StringGridTestSupport.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
-#include "platform/SpinEditAccessible.h"
+#include "platform/accessible/SpinEditAccessible.h"
 
-#include "platform/AccessibleFactory.h"
 #include "platform/SpinEdit.h"
+#include "platform/accessible/AccessibleFactory.h"
 
 #include <QLineEdit>
 

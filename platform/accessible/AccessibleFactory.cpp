@@ -1,12 +1,12 @@
-#include "platform/AccessibleFactory.h"
+#include "platform/accessible/AccessibleFactory.h"
 
-#include "platform/GridInplaceEditor.h"
-#include "platform/GridInplaceEditorAccessible.h"
-#include "platform/ReadOnlyTextAccessible.h"
 #include "platform/SpinEdit.h"
-#include "platform/SpinEditAccessible.h"
-#include "platform/StringGrid.h"
-#include "platform/StringGridAccessible.h"
+#include "platform/accessible/GridInplaceEditorAccessible.h"
+#include "platform/accessible/ReadOnlyTextAccessible.h"
+#include "platform/accessible/SpinEditAccessible.h"
+#include "platform/accessible/StringGridAccessible.h"
+#include "platform/grid/GridInplaceEditor.h"
+#include "platform/grid/StringGrid.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

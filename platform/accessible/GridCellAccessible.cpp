@@ -1,7 +1,7 @@
-#include "platform/GridCellAccessible.h"
+#include "platform/accessible/GridCellAccessible.h"
 
-#include "platform/GridInplaceEditor.h"
-#include "platform/StringGrid.h"
+#include "platform/grid/GridInplaceEditor.h"
+#include "platform/grid/StringGrid.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "platform/StringGridAccessible.h"
+#include "platform/accessible/StringGridAccessible.h"
 
-#include "platform/AccessibleFactory.h"
+#include "platform/accessible/AccessibleFactory.h"
 
-#include "StringGridTestSupport.h"
+#include "tests/platform/grid/StringGridTestSupport.h"
 #include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/QtPrinters.h"
 

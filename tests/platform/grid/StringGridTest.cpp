@@ -1,4 +1,4 @@
-#include "tests/platform/StringGridTestSupport.h"
+#include "tests/platform/grid/StringGridTestSupport.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "platform/StringGridAccessible.h"
+#include "platform/accessible/StringGridAccessible.h"
 
-#include "platform/AccessibleFactory.h"
-#include "platform/GridCellAccessible.h"
-#include "platform/GridInplaceEditor.h"
-#include "platform/StringGrid.h"
+#include "platform/accessible/AccessibleFactory.h"
+#include "platform/accessible/GridCellAccessible.h"
+#include "platform/grid/GridInplaceEditor.h"
+#include "platform/grid/StringGrid.h"
 
 #include <QMetaObject>
 #include <QVariant>

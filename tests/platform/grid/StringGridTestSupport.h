@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Drawing.h"
-#include "platform/GridInplaceEditor.h"
-#include "platform/StringGrid.h"
+#include "platform/grid/GridInplaceEditor.h"
+#include "platform/grid/StringGrid.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

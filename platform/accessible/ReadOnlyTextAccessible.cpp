@@ -1,4 +1,4 @@
-#include "platform/ReadOnlyTextAccessible.h"
+#include "platform/accessible/ReadOnlyTextAccessible.h"
 
 #include <QLineEdit>
 
