@@ -12,28 +12,7 @@
 #include <QAccessibleWidget>
 #include <QLineEdit>
 
-#include <utility>
-
 namespace {
-
-class ActivationWatch : public QAccessible::ActivationObserver
-{
-public:
-    void accessibilityActiveChanged(bool active) override { on = active; }
-    bool on = false;
-};
-
-AccessibilityEventSink& sinkSlot()
-{
-    static AccessibilityEventSink sink;
-    return sink;
-}
-
-ActivationWatch& activationWatch()
-{
-    static ActivationWatch watch;
-    return watch;
-}
 
 // Qt asks with each class name of the object in turn, most derived first.
 QAccessibleInterface* platformInterface(const QString& className, QObject* object)
@@ -60,24 +39,14 @@ void InstallPlatformAccessibility()
 {
     // Qt keeps a factory once however often it is installed.
     QAccessible::installFactory(&platformInterface);
-    QAccessible::removeActivationObserver(&activationWatch());
-    QAccessible::installActivationObserver(&activationWatch());
 }
 
 bool AccessibilityActive()
 {
-    return QAccessible::isActive() || activationWatch().on || sinkSlot();
-}
-
-AccessibilityEventSink SetAccessibilityEventSink(AccessibilityEventSink sink)
-{
-    return std::exchange(sinkSlot(), std::move(sink));
+    return QAccessible::isActive();
 }
 
 void SendAccessibilityEvent(QAccessibleEvent* event)
 {
-    if (const AccessibilityEventSink& sink = sinkSlot())
-        sink(event);
-    else
-        QAccessible::updateAccessibility(event);
+    QAccessible::updateAccessibility(event);
 }

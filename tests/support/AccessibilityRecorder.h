@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/accessible/AccessibleFactory.h"
+#include "tests/support/AccessibilityUpdates.h"
 
 #include <QAccessible>
 #include <QString>
@@ -28,10 +28,9 @@ public:
     };
 
     AccessibilityRecorder()
-        : m_previous(SetAccessibilityEventSink([this](QAccessibleEvent* event) { record(event); }))
+        : m_updates([this](QAccessibleEvent* event) { record(event); })
     {
     }
-    ~AccessibilityRecorder() { SetAccessibilityEventSink(m_previous); }
     AccessibilityRecorder(const AccessibilityRecorder&) = delete;
     AccessibilityRecorder& operator=(const AccessibilityRecorder&) = delete;
 
@@ -77,6 +76,6 @@ private:
         m_events.push_back(seen);
     }
 
-    AccessibilityEventSink m_previous;
     std::vector<Event> m_events;
+    AccessibilityUpdates m_updates;
 };

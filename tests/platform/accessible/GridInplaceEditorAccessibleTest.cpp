@@ -3,10 +3,12 @@
 #include "platform/accessible/AccessibleFactory.h"
 
 #include "tests/platform/grid/StringGridTestSupport.h"
+#include "tests/support/AccessibilityUpdates.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QAccessible>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -30,7 +32,7 @@ class GridInplaceEditorAccessibleTest : public StringGridFixture
 protected:
     void SetUp() override
     {
-        m_previous = SetAccessibilityEventSink([this](QAccessibleEvent* event) { record(event); });
+        m_updates.emplace([this](QAccessibleEvent* event) { record(event); });
         StringGridFixture::SetUp();
         m_grid->setAccessibleName(QStringLiteral("Matrix A"));
     }
@@ -38,7 +40,7 @@ protected:
     void TearDown() override
     {
         StringGridFixture::TearDown();
-        SetAccessibilityEventSink(m_previous);
+        m_updates.reset();
     }
 
     GridInplaceEditor* editor() const { return m_grid->inplaceEditor(); }
@@ -129,7 +131,7 @@ private:
         m_events.push_back(seen);
     }
 
-    AccessibilityEventSink m_previous;
+    std::optional<AccessibilityUpdates> m_updates;
 };
 
 TEST_F(GridInplaceEditorAccessibleTest, OpenEditorIsAnEditableTextWithTheCellsTextCaretAndSelection)
