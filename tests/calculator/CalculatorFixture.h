@@ -27,6 +27,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
+    // A component of the window by its object name, the name the program knows it by ("grdMatrixA").
+    template <class T>
+    T* part(const char* name) const
+    {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
     void setDimensions(int m, int n, int p)
     {
         const auto set = [](SpinEdit* editor, int value) {
