@@ -46,6 +46,10 @@ public:
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
 
+    // What a click does: the handler, then the address to the desktop. Assistive technology presses the
+    // link through here too, the same path as the mouse.
+    void Click();
+
     void setOnClick(Event handler) { m_onClick = std::move(handler); }
     void setOnMouseEnter(Event handler) { m_onMouseEnter = std::move(handler); }
     void setOnMouseLeave(Event handler) { m_onMouseLeave = std::move(handler); }
@@ -58,10 +62,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Assistive technology presses the link through the same path as the mouse.
-    friend class ZelLinkLabelAccessible;
-    void Click();
-
     TFont m_fontActive;
     TFont m_savedFont;
     QString m_url;
