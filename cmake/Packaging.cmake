@@ -12,7 +12,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zelmoor Software <support@zelmoor.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.zelmoor.example/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # The library packages the program links against, found by dpkg-shlibdeps on the installed binary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # CPack puts the summary above this as the synopsis line.

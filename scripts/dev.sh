@@ -5,6 +5,8 @@
 #   ./scripts/dev.sh test    install what is missing, build, and run every test
 #   ./scripts/dev.sh setup [PACKAGE...]
 #                            only install what is missing (plus any packages named)
+#   ./scripts/dev.sh format [--check]
+#                            format every C++ file with the project's clang-format, or only check them
 #
 # System packages come from apt-get, through sudo unless we already are root; nothing is installed that is
 # there already, and the package lists are refreshed only when something has to be installed.
@@ -103,17 +105,37 @@ setUp()
     ensureClangRuntime
 }
 
-build()
+# The formatter is pinned to one version, since each version lays code out a little differently; Debian 12
+# and Ubuntu 24.04 both offer this one.
+readonly ClangFormat=clang-format-14
+
+formatSources()
 {
-    say "Configuring (preset default)"
-    cmake --preset default
-    say "Building"
-    cmake --build --preset default --parallel "$(nproc)"
+    ensurePackages "$ClangFormat"
+    local files=() unformatted=() file
+    mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+    if [ "${1:-}" != --check ]; then
+        "$ClangFormat" -i "${files[@]}"
+        return 0
+    fi
+    echo "checking ${#files[@]} files with $("$ClangFormat" --version)"
+    for file in "${files[@]}"; do
+        "$ClangFormat" --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
+    done
+    if [ ${#unformatted[@]} -ne 0 ]; then
+        echo "${#unformatted[@]} files differ from .clang-format (./scripts/dev.sh format fixes them):" >&2
+        printf '  %s\n' "${unformatted[@]}" >&2
+        return 1
+    fi
 }
+
+# Builds (and tests) run on every core.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
 usage()
 {
-    sed -n '2,7s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
+    sed -n '2,9s/^# \{0,1\}//p' "${BASH_SOURCE[0]}" >&2
     exit 2
 }
 
@@ -123,18 +145,20 @@ shift
 case "$command" in
     run)
         setUp
-        build
+        cmake --workflow --preset app
         say "Starting Quorlin"
         exec ./build/default/app/quorlin "$@"
         ;;
     test)
         setUp
-        build
-        say "Running the tests"
-        ctest --preset default --parallel "$(nproc)"
+        cmake --workflow --preset default
         ;;
     setup)
         setUp "$@"
+        ;;
+    format)
+        setUp
+        formatSources "$@"
         ;;
     *)
         usage
