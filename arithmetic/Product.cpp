@@ -29,3 +29,25 @@ std::string DotProductText(const std::vector<std::string>& aRow, const std::vect
     }
     return FormatResult(sum);
 }
+
+std::vector<std::string> ProductTexts(const ExtendedMatrix& a, const ExtendedMatrix& b)
+{
+    const int n = a.cols < b.rows ? a.cols : b.rows;
+    std::vector<Extended> sums;
+    sums.reserve(std::size_t(a.rows) * std::size_t(b.cols));
+    for (int i = 0; i < a.rows; ++i) {
+        for (int j = 0; j < b.cols; ++j) {
+            Extended sum = 0.0L;
+            for (int k = 0; k < n; ++k) {
+                const Extended t = checked(b.at(k, j) * a.at(i, k));
+                sum = checked(t + sum);
+            }
+            sums.push_back(sum);
+        }
+    }
+    std::vector<std::string> texts;
+    texts.reserve(sums.size());
+    for (const Extended sum : sums)
+        texts.push_back(FormatResult(sum));
+    return texts;
+}
