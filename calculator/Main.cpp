@@ -96,7 +96,6 @@ TFM_Main::TFM_Main(QWidget* parent)
     createLayout();
     connectHandlers();
     setTabOrder();
-    setOnShow([this] { FormShow(); });
 }
 
 TFM_Main::~TFM_Main() = default;
@@ -284,6 +283,7 @@ void TFM_Main::createLayout()
 
 void TFM_Main::connectHandlers()
 {
+    connect(this, &Form::aboutToShow, this, Guarded(this, &TFM_Main::FormShow));
     connect(btnAbout, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnAboutClick));
     connect(btnExit, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnExitClick));
     connect(btnCalculate, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCalculateClick));
