@@ -18,7 +18,7 @@ TEST(Startup, CreatesTheMainWindowFirstShowsItAndEndsWithExitCodeZeroWhenExitIsP
     ASSERT_NE(application, nullptr);
     CreateForms(*application);
 
-    EXPECT_EQ(Application::title(), QStringLiteral("Quorlin"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Quorlin"));
     ASSERT_NE(FM_Main, nullptr);
     EXPECT_EQ(application->mainForm(), FM_Main);
     EXPECT_FALSE(FM_Main->isVisible());
