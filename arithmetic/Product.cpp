@@ -15,6 +15,17 @@ Extended checked(Extended value)
     return value;
 }
 
+// A row of A times a column of B, whose terms lie `stride` values apart, by DotProductText's steps.
+Extended dotProduct(const Extended* aRow, const Extended* bColumn, std::size_t stride, int n)
+{
+    Extended sum = 0.0L;
+    for (int k = 0; k < n; ++k) {
+        const Extended t = checked(bColumn[std::size_t(k) * stride] * aRow[k]);
+        sum = checked(t + sum);
+    }
+    return sum;
+}
+
 } // namespace
 
 std::string DotProductText(const std::vector<std::string>& aRow, const std::vector<std::string>& bColumn)
@@ -33,17 +44,13 @@ std::string DotProductText(const std::vector<std::string>& aRow, const std::vect
 std::vector<std::string> ProductTexts(const ExtendedMatrix& a, const ExtendedMatrix& b)
 {
     const int n = a.cols < b.rows ? a.cols : b.rows;
-    std::vector<Extended> sums;
-    sums.reserve(std::size_t(a.rows) * std::size_t(b.cols));
+    const std::size_t stride = std::size_t(b.cols);
+    // Every sum before any text: an overflow throws before formatting begins.
+    std::vector<Extended> sums(std::size_t(a.rows) * stride);
     for (int i = 0; i < a.rows; ++i) {
-        for (int j = 0; j < b.cols; ++j) {
-            Extended sum = 0.0L;
-            for (int k = 0; k < n; ++k) {
-                const Extended t = checked(b.at(k, j) * a.at(i, k));
-                sum = checked(t + sum);
-            }
-            sums.push_back(sum);
-        }
+        const Extended* aRow = a.values.data() + std::size_t(i) * std::size_t(a.cols);
+        for (int j = 0; j < b.cols; ++j)
+            sums[std::size_t(i) * stride + std::size_t(j)] = dotProduct(aRow, b.values.data() + j, stride, n);
     }
     std::vector<std::string> texts;
     texts.reserve(sums.size());

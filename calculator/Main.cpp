@@ -17,6 +17,7 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QStringEncoder>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -371,14 +372,19 @@ void TFM_Main::grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const Q
 
 bool TFM_Main::ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b)
 {
-    // Every cell is parsed, and once: the values are what the product multiplies.
+    // Every cell is parsed, and once: the values are what the product multiplies. One buffer takes each
+    // cell's UTF-8 in turn.
     bool allNumeric = true;
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    std::string utf8;
     for (const auto& [grid, values] : {std::pair{grdMatrixA, &a}, std::pair{grdMatrixB, &b}}) {
         *values = ExtendedMatrix(grid->rowCount(), grid->colCount());
         for (int i = 0; i < values->rows; ++i) {
             for (int k = 0; k < values->cols; ++k) {
-                const QByteArray text = grid->cell(k, i).toUtf8();
-                if (!TryParseNumber(std::string_view(text.constData(), std::size_t(text.size())), values->at(i, k)))
+                const QString text = grid->cell(k, i);
+                utf8.resize(std::size_t(toUtf8.requiredSpace(text.size())));
+                const char* end = toUtf8.appendToBuffer(utf8.data(), text);
+                if (!TryParseNumber(std::string_view(utf8.data(), std::size_t(end - utf8.data())), values->at(i, k)))
                     allNumeric = false;
             }
         }
@@ -407,11 +413,14 @@ void TFM_Main::btnCalculateClick()
         return;
     // Every cell is computed before any is written, so an overflow leaves the previous result whole.
     const std::vector<std::string> results = ProductTexts(a, b);
+    // One repaint for the whole result rather than a request per cell.
+    grdMatrixR->setUpdatesEnabled(false);
     auto next = results.cbegin();
     for (int row = 0; row < a.rows; ++row) {
         for (int column = 0; column < b.cols; ++column)
             grdMatrixR->setCell(column, row, QString::fromStdString(*next++));
     }
+    grdMatrixR->setUpdatesEnabled(true);
     btnCopy->setEnabled(true);
 }
 
