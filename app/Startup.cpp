@@ -23,7 +23,7 @@ QIcon programIcon()
 
 void CreateForms(Application& application)
 {
-    Application::setTitle(QStringLiteral("Quorlin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setWindowIcon(programIcon());
     FM_Main = application.createForm<TFM_Main>();
     frmAbout = application.createForm<TfrmAbout>();
@@ -36,9 +36,8 @@ int RunQuorlin(int argc, char** argv)
     InstallPlatformAccessibility();
     InstallControlsAccessibility();
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelmoor.Quorlin"));
-    // Separators are read before any window exists, and again whenever the locale changes.
+    // Separators are read before any window exists; the application reads them again on a locale change.
     LoadNumberSettings();
-    NumberSettingsWatcher::installOnApplication();
     CreateForms(application);
     return application.run();
 }

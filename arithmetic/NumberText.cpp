@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -19,32 +18,10 @@ constexpr int ScientificPrecision = 15;
 constexpr int UnlimitedDecimals = 1 << 20;
 constexpr int InfiniteExponent = 32767;
 constexpr int NanExponent = 32768;
-constexpr int ExponentBias = 16383;
-constexpr unsigned ExponentMask = 0x7FFF;
-constexpr std::uint64_t IntegerBit = std::uint64_t{1} << 63;
 constexpr int Log10Of2Times65536 = 19728;
 constexpr Extended TenToThe18 = 1000000000000000000.0L;
 // The largest accumulator for which acc * 10 + 9 still fits 64 bits, so that every step is exact.
 constexpr std::uint64_t ExactAccumulatorLimit = (std::numeric_limits<std::uint64_t>::max() - 9) / 10;
-
-// The significand and the sign-and-exponent word of an extended value, as the x87 stores them.
-struct ExtendedBits
-{
-    std::uint64_t significand;
-    unsigned signAndExponent;
-};
-
-ExtendedBits bitsOf(Extended value)
-{
-    unsigned char bytes[sizeof(Extended)];
-    std::memcpy(bytes, &value, sizeof bytes);
-    ExtendedBits bits{};
-    std::memcpy(&bits.significand, bytes, sizeof bits.significand);
-    std::uint16_t word = 0;
-    std::memcpy(&word, bytes + sizeof bits.significand, sizeof word);
-    bits.signAndExponent = word;
-    return bits;
-}
 
 // A separator as the UTF-8 bytes that stand for it in a text; size 0 matches nothing.
 struct EncodedSeparator
@@ -186,37 +163,35 @@ void writeEighteenDigits(std::uint64_t n, char* out)
 // The integer value of a non-negative extended value that holds an integer below 2^63.
 std::uint64_t integerOf(Extended integral)
 {
-    const ExtendedBits bits = bitsOf(integral);
-    if (bits.significand == 0)
+    const ExtendedBits bits(integral);
+    if (bits.significand() == 0)
         return 0;
-    const int exponent = static_cast<int>(bits.signAndExponent & ExponentMask) - ExponentBias;
-    return bits.significand >> (63 - exponent);
+    return bits.significand() >> (63 - bits.exponent());
 }
 
 DecimalDigits generateDigits(Extended x, int precision, int decimals)
 {
     DecimalDigits result;
-    const ExtendedBits bits = bitsOf(x);
-    const int exponentField = static_cast<int>(bits.signAndExponent & ExponentMask);
-    const bool signBit = (bits.signAndExponent & 0x8000) != 0;
-    if (exponentField == 0) // zero or subnormal
+    const ExtendedBits bits(x);
+    const bool signBit = bits.isNegative();
+    if (bits.isZero() || bits.isSubnormal())
         return result;
-    if (exponentField == static_cast<int>(ExponentMask)) {
-        if ((bits.significand & ~IntegerBit) == 0) {
-            result.exponent = InfiniteExponent;
-            result.negative = signBit;
-        } else {
-            result.exponent = NanExponent;
-        }
+    if (bits.isInfinite()) {
+        result.exponent = InfiniteExponent;
+        result.negative = signBit;
         return result;
     }
-    if ((bits.significand & IntegerBit) == 0) {
+    if (bits.isNan()) {
+        result.exponent = NanExponent;
+        return result;
+    }
+    if (bits.isUnnormal()) {
         // An unnormal: no arithmetic operation produces one and the x87 rejects it as an operand.
         result.exponent = NanExponent;
         return result;
     }
 
-    const int binaryExponent = exponentField - ExponentBias;
+    const int binaryExponent = bits.exponent();
     // An arithmetic shift: the estimate must round toward minus infinity for values below 1 too.
     int exponent = ((binaryExponent * Log10Of2Times65536) >> 16) + 1;
     Extended y = std::rint(ScaleByPowerOfTen(std::fabs(x), ResultDigits - exponent));

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <limits>
+#include "arithmetic/Extended.h"
+
 #include <string>
 #include <string_view>
-
-using Extended = long double; // x87 80-bit extended
-static_assert(std::numeric_limits<Extended>::digits == 64, "Extended must be the x87 80-bit format");
 
 struct NumberSeparators
 {

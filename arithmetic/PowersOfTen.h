@@ -2,7 +2,7 @@
 // Each entry is the extended value nearest the exact power of ten (ties to even).
 #pragma once
 
-#include "arithmetic/NumberText.h"
+#include "arithmetic/Extended.h"
 
 #include <array>
 

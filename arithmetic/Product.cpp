@@ -15,6 +15,17 @@ Extended checked(Extended value)
     return value;
 }
 
+// A row of A times a column of B, whose terms lie `stride` values apart, by DotProductText's steps.
+Extended dotProduct(const Extended* aRow, const Extended* bColumn, std::size_t stride, int n)
+{
+    Extended sum = 0.0L;
+    for (int k = 0; k < n; ++k) {
+        const Extended t = checked(bColumn[std::size_t(k) * stride] * aRow[k]);
+        sum = checked(t + sum);
+    }
+    return sum;
+}
+
 } // namespace
 
 std::string DotProductText(const std::vector<std::string>& aRow, const std::vector<std::string>& bColumn)
@@ -28,4 +39,22 @@ std::string DotProductText(const std::vector<std::string>& aRow, const std::vect
         sum = checked(t + sum);
     }
     return FormatResult(sum);
+}
+
+std::vector<std::string> ProductTexts(const ExtendedMatrix& a, const ExtendedMatrix& b)
+{
+    const int n = a.cols < b.rows ? a.cols : b.rows;
+    const std::size_t stride = std::size_t(b.cols);
+    // Every sum before any text: an overflow throws before formatting begins.
+    std::vector<Extended> sums(std::size_t(a.rows) * stride);
+    for (int i = 0; i < a.rows; ++i) {
+        const Extended* aRow = a.values.data() + std::size_t(i) * std::size_t(a.cols);
+        for (int j = 0; j < b.cols; ++j)
+            sums[std::size_t(i) * stride + std::size_t(j)] = dotProduct(aRow, b.values.data() + j, stride, n);
+    }
+    std::vector<std::string> texts;
+    texts.reserve(sums.size());
+    for (const Extended sum : sums)
+        texts.push_back(FormatResult(sum));
+    return texts;
 }

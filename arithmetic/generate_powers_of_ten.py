@@ -47,7 +47,7 @@ def main():
     print("// Each entry is the extended value nearest the exact power of ten (ties to even).")
     print("#pragma once")
     print()
-    print('#include "arithmetic/NumberText.h"')
+    print('#include "arithmetic/Extended.h"')
     print()
     print("#include <array>")
     print()

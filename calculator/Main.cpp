@@ -17,6 +17,7 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QStringEncoder>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -96,7 +97,6 @@ TFM_Main::TFM_Main(QWidget* parent)
     createLayout();
     connectHandlers();
     setTabOrder();
-    setOnShow([this] { FormShow(); });
 }
 
 TFM_Main::~TFM_Main() = default;
@@ -284,6 +284,7 @@ void TFM_Main::createLayout()
 
 void TFM_Main::connectHandlers()
 {
+    connect(this, &Form::aboutToShow, this, Guarded(this, &TFM_Main::FormShow));
     connect(btnAbout, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnAboutClick));
     connect(btnExit, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnExitClick));
     connect(btnCalculate, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCalculateClick));
@@ -369,16 +370,21 @@ void TFM_Main::grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const Q
     DrawTextA(*canvas, Sender->cell(ACol, ARow), r, Dt::SingleLine | Dt::VCenter | Dt::Right);
 }
 
-bool TFM_Main::ValidateMatrices()
+bool TFM_Main::ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b)
 {
+    // Every cell is parsed, and once: the values are what the product multiplies. One buffer takes each
+    // cell's UTF-8 in turn.
     bool allNumeric = true;
-    Extended ignored = 0;
-    for (const StringGrid* grid : {grdMatrixA, grdMatrixB}) {
-        const int rows = grid->rowCount();
-        for (int i = 0; i < rows; ++i) {
-            const int cols = grid->colCount();
-            for (int k = 0; k < cols; ++k) {
-                if (!TryParseNumber(cellText(grid, k, i), ignored))
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    std::string utf8;
+    for (const auto& [grid, values] : {std::pair{grdMatrixA, &a}, std::pair{grdMatrixB, &b}}) {
+        *values = ExtendedMatrix(grid->rowCount(), grid->colCount());
+        for (int i = 0; i < values->rows; ++i) {
+            for (int k = 0; k < values->cols; ++k) {
+                const QString text = grid->cell(k, i);
+                utf8.resize(std::size_t(toUtf8.requiredSpace(text.size())));
+                const char* end = toUtf8.appendToBuffer(utf8.data(), text);
+                if (!TryParseNumber(std::string_view(utf8.data(), std::size_t(end - utf8.data())), values->at(i, k)))
                     allNumeric = false;
             }
         }
@@ -388,43 +394,40 @@ bool TFM_Main::ValidateMatrices()
     return allNumeric;
 }
 
-QString TFM_Main::CalculateCell(int column, int row)
+bool TFM_Main::confirmCounts()
 {
-    const int n = grdMatrixA->colCount();
-    std::vector<std::string> aRow;
-    std::vector<std::string> bColumn;
-    aRow.reserve(std::size_t(n));
-    bColumn.reserve(std::size_t(n));
-    for (int k = 0; k < n; ++k) {
-        aRow.push_back(cellText(grdMatrixA, k, row));
-        bColumn.push_back(cellText(grdMatrixB, column, k));
+    for (SpinEdit* editor : {edtARow, edtACol, edtBCol}) {
+        if (!editor->confirm())
+            return false;
     }
-    return QString::fromStdString(DotProductText(aRow, bColumn));
+    return true;
 }
 
 void TFM_Main::btnCalculateClick()
 {
-    if (!ValidateMatrices())
+    if (!confirmCounts())
+        return;
+    ExtendedMatrix a;
+    ExtendedMatrix b;
+    if (!ValidateMatrices(a, b))
         return;
     // Every cell is computed before any is written, so an overflow leaves the previous result whole.
-    const int rows = grdMatrixR->rowCount();
-    const int cols = grdMatrixR->colCount();
-    std::vector<QString> results;
-    results.reserve(std::size_t(rows) * std::size_t(cols));
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < cols; ++column)
-            results.push_back(CalculateCell(column, row));
-    }
+    const std::vector<std::string> results = ProductTexts(a, b);
+    // One repaint for the whole result rather than a request per cell.
+    grdMatrixR->setUpdatesEnabled(false);
     auto next = results.cbegin();
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < cols; ++column)
-            grdMatrixR->setCell(column, row, *next++);
+    for (int row = 0; row < a.rows; ++row) {
+        for (int column = 0; column < b.cols; ++column)
+            grdMatrixR->setCell(column, row, QString::fromStdString(*next++));
     }
+    grdMatrixR->setUpdatesEnabled(true);
     btnCopy->setEnabled(true);
 }
 
 void TFM_Main::btnCopyClick()
 {
+    if (!confirmCounts())
+        return;
     std::vector<std::vector<std::string>> rows(std::size_t(grdMatrixR->rowCount()));
     for (int row = 0; row < grdMatrixR->rowCount(); ++row) {
         const int cols = grdMatrixR->colCount();

@@ -13,6 +13,7 @@ class LayoutItem;
 class LayoutLook;
 class QLineEdit;
 class SpinEdit;
+struct ExtendedMatrix;
 
 // The calculator window: three captioned groups side by side, one per matrix, each with its counts
 // above a grid, and About and Exit at the bottom right.
@@ -26,7 +27,22 @@ public:
     explicit TFM_Main(QWidget* parent = nullptr);
     ~TFM_Main() override;
 
-    // Components, under the names the rest of the program and the tests know them by.
+    // The About box lives in a layer above this window; start-up hands over how to show it.
+    void setAboutBox(std::function<void(QWidget* over)> showModal);
+
+    // Event handlers.
+    void FormShow();
+    void btnAboutClick();
+    void btnExitClick();
+    void btnCalculateClick();
+    void btnCopyClick();
+    void edtARowPropertiesChange();
+    void edtAColPropertiesChange();
+    void edtBColPropertiesChange();
+    void grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const QRect& Rect, StringGrid::DrawState State);
+
+private:
+    // Components, under the names the program knows them by; each is also its object name.
     QWidget* dxLayoutControl1 = nullptr;
     LayoutGroup* dxLayoutControl1Group_Root = nullptr;
     LayoutGroup* lcgMatrices = nullptr;
@@ -70,21 +86,6 @@ public:
     Button* btnAbout = nullptr;
     Button* btnExit = nullptr;
 
-    // The About box lives in a layer above this window; start-up hands over how to show it.
-    void setAboutBox(std::function<void(QWidget* over)> showModal);
-
-    // Event handlers.
-    void FormShow();
-    void btnAboutClick();
-    void btnExitClick();
-    void btnCalculateClick();
-    void btnCopyClick();
-    void edtARowPropertiesChange();
-    void edtAColPropertiesChange();
-    void edtBColPropertiesChange();
-    void grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const QRect& Rect, StringGrid::DrawState State);
-
-private:
     void createLooks();
     void createComponents();
     void createLayout();
@@ -92,8 +93,9 @@ private:
     void setTabOrder();
 
     void UpdateMatrixSizes();
-    bool ValidateMatrices();
-    QString CalculateCell(int column, int row);
+    bool ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b);
+    // Confirms the focused spin editor as leaving it would; false when its text holds the focus.
+    bool confirmCounts();
 
     std::function<void(QWidget* over)> m_showAboutBox;
 };

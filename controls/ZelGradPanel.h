@@ -52,7 +52,6 @@ public:
     void setBorderWidth(int width);
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption);
-    TBiDiMode BiDiMode() const { return m_biDiMode; }
     void setBiDiMode(TBiDiMode mode);
 
     // The band colours the next paint would use, from the colours as they resolve now.

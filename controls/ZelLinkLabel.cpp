@@ -107,8 +107,7 @@ void TZelLinkLabel::enterEvent(QEnterEvent* event)
 {
     QLabel::enterEvent(event);
     RunGuarded([this] {
-        if (m_onMouseEnter)
-            m_onMouseEnter(this);
+        emit enteredUrl();
         // A second enter without a leave between must not save the active font as the normal one.
         if (std::exchange(m_hovered, true))
             return;
@@ -121,8 +120,7 @@ void TZelLinkLabel::leaveEvent(QEvent* event)
 {
     QLabel::leaveEvent(event);
     RunGuarded([this] {
-        if (m_onMouseLeave)
-            m_onMouseLeave(this);
+        emit leftUrl();
         if (!std::exchange(m_hovered, false))
             return;
         setFont(m_savedFont);
@@ -150,8 +148,7 @@ void TZelLinkLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void TZelLinkLabel::Click()
 {
-    if (m_onClick)
-        m_onClick(this);
+    emit clickedUrl();
     // The desktop gets the address as stored, blanks and all; trimming only decides whether to ask.
     if (!LinkTarget(m_url).isEmpty())
         OpenUrl(m_url);

@@ -6,9 +6,6 @@
 #include <QLabel>
 #include <QString>
 
-#include <functional>
-#include <utility>
-
 // A font object as the label keeps it: face, size and style, and a colour of its own.
 struct TFont
 {
@@ -24,8 +21,6 @@ class TZelLinkLabel : public QLabel
 {
     Q_OBJECT
 public:
-    using Event = std::function<void(QObject* sender)>;
-
     explicit TZelLinkLabel(QWidget* parent = nullptr);
     ~TZelLinkLabel() override;
 
@@ -43,16 +38,18 @@ public:
     void setURL(const QString& url) { m_url = url; }
 
     // On, the label takes the size of its text whenever its font changes.
-    bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
 
-    // What a click does: the handler, then the address to the desktop. Assistive technology presses the
+    // What a click does: clickedUrl, then the address to the desktop. Assistive technology presses the
     // link through here too, the same path as the mouse.
     void Click();
 
-    void setOnClick(Event handler) { m_onClick = std::move(handler); }
-    void setOnMouseEnter(Event handler) { m_onMouseEnter = std::move(handler); }
-    void setOnMouseLeave(Event handler) { m_onMouseLeave = std::move(handler); }
+signals:
+    // Each is emitted before the label's own reaction (opening the address, swapping the fonts); a
+    // directly connected slot that throws stops that reaction and is reported.
+    void clickedUrl();
+    void enteredUrl();
+    void leftUrl();
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -69,9 +66,6 @@ private:
     bool m_autoSize = true;
     bool m_hovered = false;
     bool m_pressed = false;
-    Event m_onClick;
-    Event m_onMouseEnter;
-    Event m_onMouseLeave;
 };
 
 // The address a click would open, or an empty text when trimming every leading and trailing

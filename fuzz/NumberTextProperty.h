@@ -31,7 +31,7 @@ inline constexpr Variant Variants[] = {
 
 inline bool sameBits(Extended a, Extended b)
 {
-    return std::memcmp(&a, &b, 10) == 0;
+    return ExtendedBits(a) == ExtendedBits(b);
 }
 
 inline std::string withoutGrouping(const std::string& text, std::string_view thousands)

@@ -1,17 +1,10 @@
 #include "platform/Application.h"
 
 #include "platform/ErrorReport.h"
+#include "platform/NumberSettings.h"
 
 #include <QStyleFactory>
 #include <QWidget>
-
-namespace {
-QString& titleSlot()
-{
-    static QString title;
-    return title;
-}
-} // namespace
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -26,16 +19,6 @@ Application::Application(int& argc, char** argv)
 Application::~Application()
 {
     destroyForms();
-}
-
-QString Application::title()
-{
-    return titleSlot();
-}
-
-void Application::setTitle(const QString& title)
-{
-    titleSlot() = title;
 }
 
 QWidget* Application::mainForm() const
@@ -84,4 +67,11 @@ bool Application::notify(QObject* receiver, QEvent* event)
         ShowErrorReport(QStringLiteral("Unknown error"));
     }
     return false;
+}
+
+bool Application::event(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        RunGuarded([] { LoadNumberSettings(); });
+    return QApplication::event(event);
 }

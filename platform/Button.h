@@ -15,11 +15,9 @@ public:
 
     explicit Button(const QString& caption, QWidget* parent = nullptr);
 
-    Look look() const { return m_look; }
     void setLook(Look look);
 
     // The face colour under the pointer in the native look; invalid keeps the style's own.
-    QColor hoverColor() const { return m_hoverColor; }
     void setHoverColor(const QColor& color);
 
     QSize sizeHint() const override;

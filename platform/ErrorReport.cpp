@@ -1,9 +1,9 @@
 #include "platform/ErrorReport.h"
 
-#include "platform/Application.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWidget>
 
 QString ErrorReportText(const QString& message)
@@ -23,7 +23,7 @@ void ShowErrorReport(const QString& message)
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
     MessageBoxRequest request;
-    request.caption = Application::title();
+    request.caption = QGuiApplication::applicationDisplayName();
     request.text = ErrorReportText(message);
     request.icon = MessageIcon::Error;
     request.owner = QApplication::activeWindow();

@@ -14,7 +14,7 @@
 QString ErrorReportText(const QString& message);
 
 // The default error report: releases any mouse grab, then shows the message in a modal error box
-// captioned with the application title, over the active window.
+// captioned with the application's display name, over the active window.
 void ShowErrorReport(const QString& message);
 void ShowErrorReport(const std::exception& error);
 

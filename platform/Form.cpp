@@ -38,18 +38,12 @@ Form::Form(QWidget* parent)
 {
 }
 
-void Form::setOnShow(std::function<void()> handler)
-{
-    m_onShow = std::move(handler);
-}
-
 void Form::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    if (m_onShow)
-        RunGuarded(m_onShow);
+    RunGuarded([this] { emit aboutToShow(); });
     if (!std::exchange(m_shownOnce, true))
         centreOnPrimaryScreen();
 }
@@ -76,7 +70,7 @@ void Form::resizeEvent(QResizeEvent* event)
 void Form::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (!m_snapping || !isVisible() || m_snapPending)
+    if (!isVisible() || m_snapPending)
         return;
     // A move and a resize of one geometry change arrive as two events in a row; decide once both have
     // arrived, since dragging an edge moves and resizes at once and only a move of the whole window

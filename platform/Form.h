@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 // A resizable top-level window: a client size at creation, a smallest client size, centring on the
 // primary screen at its first show (after its show handler ran), and snapping to the work area's
 // edges when the user moves it.
@@ -15,12 +13,10 @@ public:
 
     explicit Form(QWidget* parent = nullptr);
 
-    // Runs while the window is still invisible, each time it is shown; exceptions go to the default
-    // error report and the window is shown all the same.
-    void setOnShow(std::function<void()> handler);
-
-    bool snapping() const { return m_snapping; }
-    void setSnapping(bool on) { m_snapping = on; }
+signals:
+    // Emitted while the window is still invisible, each time it is shown. An exception from a directly
+    // connected slot goes to the default error report and the window is shown all the same.
+    void aboutToShow();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,9 +27,7 @@ private:
     void centreOnPrimaryScreen();
     void snapToWorkArea();
 
-    std::function<void()> m_onShow;
     bool m_shownOnce = false;
-    bool m_snapping = true;
     bool m_resizedSinceMove = false;
     bool m_snapPending = false;
 };

@@ -1,7 +1,5 @@
 #include "platform/NumberSettings.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLocale>
 #include <QString>
 
@@ -40,26 +38,4 @@ NumberSeparators NumberSeparatorsOf(const QLocale& locale)
 void LoadNumberSettings()
 {
     SetNumberSeparators(NumberSeparatorsOf(QLocale::system()));
-}
-
-NumberSettingsWatcher::NumberSettingsWatcher(QObject* parent)
-    : QObject(parent)
-{
-}
-
-NumberSettingsWatcher* NumberSettingsWatcher::installOnApplication()
-{
-    QCoreApplication* application = QCoreApplication::instance();
-    auto* watcher = new NumberSettingsWatcher(application);
-    application->installEventFilter(watcher);
-    return watcher;
-}
-
-bool NumberSettingsWatcher::eventFilter(QObject* watched, QEvent* event)
-{
-    // A filter on the application sees the events of every object; the change is announced to each
-    // widget as well, but the settings need reading once.
-    if (event->type() == QEvent::LocaleChange && watched == QCoreApplication::instance())
-        LoadNumberSettings();
-    return QObject::eventFilter(watched, event);
 }

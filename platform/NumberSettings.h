@@ -2,9 +2,6 @@
 
 #include "arithmetic/NumberText.h"
 
-#include <QObject>
-
-class QEvent;
 class QLocale;
 class QString;
 
@@ -16,21 +13,5 @@ NumberSeparators NumberSeparatorsOf(const QString& decimal, const QString& thous
 NumberSeparators NumberSeparatorsOf(const QLocale& locale);
 
 // Reads the user's regional settings (QLocale::system()) into the process-wide separators. Run it at
-// start-up before any window exists, and again whenever the settings change.
+// start-up before any window exists; the application reads them again whenever the locale changes.
 void LoadNumberSettings();
-
-// Installed on the application object: runs LoadNumberSettings whenever the application is told that
-// the locale changed. Texts already shown are not rewritten.
-class NumberSettingsWatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit NumberSettingsWatcher(QObject* parent = nullptr);
-
-    // Creates a watcher owned by the application and installs it there.
-    static NumberSettingsWatcher* installOnApplication();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};

@@ -388,6 +388,17 @@ bool SpinEdit::leave()
     return true;
 }
 
+bool SpinEdit::confirm()
+{
+    if (!isEditing())
+        return true;
+    if (!leave())
+        return false;
+    // The focus stays here, so a new editing begins from the confirmed value.
+    editorFocusIn();
+    return true;
+}
+
 bool SpinEdit::restoreFocusValue()
 {
     if (!isEditing() || !m_changedInSession)

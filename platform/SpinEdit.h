@@ -37,6 +37,11 @@ public:
     // Sets the accepted value and writes it as the text, without a notification.
     void setValue(qint64 value);
 
+    // While the editor has the focus, takes its text exactly as leaving it would (clamped into the range
+    // and written back, with one notification) and goes on editing from there. Returns false, changing
+    // nothing, when the text is no integer; true at once when the editor is not being edited.
+    bool confirm();
+
     QString text() const;
     QLineEdit* lineEdit() const { return m_edit; }
     SpinButtons* buttons() const { return m_buttons; }

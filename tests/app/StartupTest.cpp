@@ -18,7 +18,7 @@ TEST(Startup, CreatesTheMainWindowFirstShowsItAndEndsWithExitCodeZeroWhenExitIsP
     ASSERT_NE(application, nullptr);
     CreateForms(*application);
 
-    EXPECT_EQ(Application::title(), QStringLiteral("Quorlin"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Quorlin"));
     ASSERT_NE(FM_Main, nullptr);
     EXPECT_EQ(application->mainForm(), FM_Main);
     EXPECT_FALSE(FM_Main->isVisible());
@@ -31,14 +31,15 @@ TEST(Startup, CreatesTheMainWindowFirstShowsItAndEndsWithExitCodeZeroWhenExitIsP
     bool shownWithCounts = false;
     bool aboutShownModally = false;
     QTimer::singleShot(0, application, [&] {
-        shownWithCounts = main->isVisible() && main->edtRRows->text() == QStringLiteral("1");
+        shownWithCounts =
+            main->isVisible() && main->findChild<QLineEdit*>(QStringLiteral("edtRRows"))->text() == QStringLiteral("1");
         QTimer::singleShot(0, application, [&] {
             aboutShownModally = about->isVisible() && about->isModal();
             about->reject();
         });
-        main->btnAbout->click(); // returns when the About box has closed
+        main->findChild<Button*>(QStringLiteral("btnAbout"))->click(); // returns when the About box has closed
         EXPECT_FALSE(about->isVisible());
-        main->btnExit->click();
+        main->findChild<Button*>(QStringLiteral("btnExit"))->click();
     });
     QStringList destroyed;
     for (QObject* form : {static_cast<QObject*>(FM_Main), static_cast<QObject*>(frmAbout)})

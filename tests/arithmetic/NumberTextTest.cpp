@@ -5,54 +5,28 @@
 
 #include <cfenv>
 #include <cstdint>
-#include <cstring>
+#include <cstdio>
 #include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace {
-
-struct Bits
-{
-    std::uint16_t signAndExponent = 0;
-    std::uint64_t significand = 0;
-    bool operator==(const Bits&) const = default;
-};
-
-Bits bitsOf(Extended value)
-{
-    unsigned char bytes[10];
-    std::memcpy(bytes, &value, sizeof bytes);
-    Bits bits;
-    std::memcpy(&bits.significand, bytes, 8);
-    std::memcpy(&bits.signAndExponent, bytes + 8, 2);
-    return bits;
-}
-
-Extended extendedOf(Bits bits)
-{
-    Extended value = 0;
-    unsigned char bytes[10];
-    std::memcpy(bytes, &bits.significand, 8);
-    std::memcpy(bytes + 8, &bits.signAndExponent, 2);
-    std::memcpy(&value, bytes, sizeof bytes);
-    return value;
-}
-
-std::ostream& operator<<(std::ostream& out, const Bits& bits)
+// Printed as gtest reports a mismatch: sign-and-exponent word, then significand.
+static void PrintTo(const ExtendedBits& bits, std::ostream* out)
 {
     char text[40];
-    std::snprintf(text, sizeof text, "%04X:%016llX", bits.signAndExponent,
-                  static_cast<unsigned long long>(bits.significand));
-    return out << text;
+    std::snprintf(text, sizeof text, "%04X:%016llX", bits.signAndExponent(),
+                  static_cast<unsigned long long>(bits.significand()));
+    *out << text;
 }
+
+namespace {
 
 struct ParseRow
 {
     std::string text;
     bool accepted;
-    Bits bits;
+    ExtendedBits bits;
 };
 
 // Texts use '.' for the decimal separator and ',' for the thousands separator; each variant
@@ -102,7 +76,7 @@ protected:
         const bool accepted = TryParseNumber(text, value);
         EXPECT_EQ(accepted, row.accepted) << '"' << text << '"';
         if (accepted && row.accepted) {
-            EXPECT_EQ(bitsOf(value), row.bits) << '"' << text << '"';
+            EXPECT_EQ(ExtendedBits(value), row.bits) << '"' << text << '"';
         }
     }
 
@@ -110,9 +84,9 @@ private:
     NumberSeparators m_saved;
 };
 
-constexpr Bits Zero{0x0000, 0};
-constexpr Bits NegativeZero{0x8000, 0};
-constexpr Bits One{0x3FFF, 0x8000000000000000};
+constexpr ExtendedBits Zero{0x0000, 0};
+constexpr ExtendedBits NegativeZero{0x8000, 0};
+constexpr ExtendedBits One{0x3FFF, 0x8000000000000000};
 
 const std::vector<ParseRow> CellTextRows = {
     {" 12.5 ", true, {0x4002, 0xC800000000000000}},
@@ -289,7 +263,7 @@ TEST_F(NumberTextTest, EmbeddedNulAndStrayBytesAreNotNumbers)
 
 TEST_F(NumberTextTest, ParseNumberNamesTheTextAsGiven)
 {
-    EXPECT_EQ(bitsOf(ParseNumber("-2.5e-3")), bitsOf(-0.0025L));
+    EXPECT_EQ(ExtendedBits(ParseNumber("-2.5e-3")), ExtendedBits(-0.0025L));
     try {
         ParseNumber(" 1x ");
         FAIL() << "no error";
@@ -302,12 +276,12 @@ TEST_F(NumberTextTest, ParseNumberNamesTheTextAsGiven)
 
 TEST_F(NumberTextTest, ScalingLimitsAndSteps)
 {
-    EXPECT_EQ(bitsOf(ScaleByPowerOfTen(1.5L, 0)), bitsOf(1.5L));
+    EXPECT_EQ(ExtendedBits(ScaleByPowerOfTen(1.5L, 0)), ExtendedBits(1.5L));
     EXPECT_EQ(ScaleByPowerOfTen(0.0L, 5120), std::numeric_limits<Extended>::infinity());
-    EXPECT_EQ(bitsOf(ScaleByPowerOfTen(-1e300L, -5120)), Zero);
-    EXPECT_EQ(bitsOf(ScaleByPowerOfTen(1, 500)), (Bits{0x467B, 0xF9B2FF649B8695D7}));
-    EXPECT_EQ(bitsOf(ScaleByPowerOfTen(1, 4932)), (Bits{0x7FFE, 0xD72CB2A95C7EF6CD}));
-    EXPECT_EQ(bitsOf(ScaleByPowerOfTen(1, -4940)), (Bits{0x0000, 0x0000000663278E62}));
+    EXPECT_EQ(ExtendedBits(ScaleByPowerOfTen(-1e300L, -5120)), Zero);
+    EXPECT_EQ(ExtendedBits(ScaleByPowerOfTen(1, 500)), (ExtendedBits{0x467B, 0xF9B2FF649B8695D7}));
+    EXPECT_EQ(ExtendedBits(ScaleByPowerOfTen(1, 4932)), (ExtendedBits{0x7FFE, 0xD72CB2A95C7EF6CD}));
+    EXPECT_EQ(ExtendedBits(ScaleByPowerOfTen(1, -4940)), (ExtendedBits{0x0000, 0x0000000663278E62}));
     EXPECT_EQ(ScaleByPowerOfTen(1, 4933), std::numeric_limits<Extended>::infinity());
 }
 
@@ -401,7 +375,7 @@ TEST_F(NumberTextTest, SpecialValuesAreWrittenByName)
     EXPECT_EQ(FormatResult(std::numeric_limits<Extended>::quiet_NaN()), "NAN");
     EXPECT_EQ(FormatResult(-std::numeric_limits<Extended>::quiet_NaN()), "NAN");
     // An unnormal (integer bit clear with a non-zero exponent) comes from no operation.
-    EXPECT_EQ(FormatResult(extendedOf({0x3FFF, 0x4000000000000000})), "NAN");
+    EXPECT_EQ(FormatResult(ExtendedBits(0x3FFF, 0x4000000000000000).value()), "NAN");
 }
 
 TEST_F(NumberTextTest, UnusableSeparatorSettingsFallBackToTheDefaults)

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -63,15 +62,11 @@ Nearest nearestExtended(const std::vector<std::uint32_t>& limbs)
 
 void expectNearest(Extended entry, int power)
 {
-    unsigned char bytes[10];
-    std::memcpy(bytes, &entry, sizeof bytes);
-    std::uint64_t significand = 0;
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&significand, bytes, 8);
-    std::memcpy(&signAndExponent, bytes + 8, 2);
+    const ExtendedBits bits(entry);
     const Nearest expected = nearestExtended(exactPowerOfTen(power));
-    EXPECT_EQ(significand, expected.significand) << "10^" << power;
-    EXPECT_EQ(signAndExponent, expected.exponent + 16383) << "10^" << power;
+    EXPECT_EQ(bits.significand(), expected.significand) << "10^" << power;
+    EXPECT_FALSE(bits.isNegative()) << "10^" << power;
+    EXPECT_EQ(bits.exponent(), expected.exponent) << "10^" << power;
 }
 
 TEST(PowersOfTen, EveryEntryIsTheExtendedValueNearestTheExactPower)

@@ -121,8 +121,8 @@ TEST_F(AccessibilityTest, WindowTreeNamesTablesSpinBoxesCountsAndButtons)
         EXPECT_EQ(button->text(QAccessible::Description), QString::fromUtf8(expected.description));
         EXPECT_EQ(button->state().disabled, !expected.enabled);
     }
-    fill(window->grdMatrixA, {{"1", "1", "1"}, {"1", "1", "1"}});
-    fill(window->grdMatrixB, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
+    fill(part<StringGrid>("grdMatrixA"), {{"1", "1", "1"}, {"1", "1", "1"}});
+    fill(part<StringGrid>("grdMatrixB"), {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
     calculate();
     EXPECT_TRUE(boxes.boxes().empty());
     EXPECT_FALSE(find(QAccessible::Button, QStringLiteral("Copy"))->state().disabled);
@@ -135,17 +135,18 @@ TEST_F(AccessibilityTest, CellNamesFollowTypingAndCalculate)
     QAccessibleInterface* r = find(QAccessible::Table, QStringLiteral("Result Matrix"));
     ASSERT_NE(a, nullptr);
     ASSERT_NE(r, nullptr);
-    fill(window->grdMatrixB, {{"3"}, {"4"}});
+    fill(part<StringGrid>("grdMatrixB"), {{"3"}, {"4"}});
 
-    window->grdMatrixA->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->grdMatrixA->hasFocus(); }));
+    part<StringGrid>("grdMatrixA")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return part<StringGrid>("grdMatrixA")->hasFocus(); }));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
     EXPECT_EQ(cellName(a, 0, 0), QStringLiteral("1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     // The focus follows the user to the next cell; its editor is named after it.
     EXPECT_EQ(recorder.cellEvents(QAccessible::Focus, 1, 0), 1);
-    EXPECT_EQ(window->grdMatrixA->inplaceEditor()->accessibleName(), QStringLiteral("Matrix A row 1 column 2"));
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->inplaceEditor()->accessibleName(),
+              QStringLiteral("Matrix A row 1 column 2"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(cellName(a, 0, 1), QStringLiteral("2"));
@@ -166,10 +167,10 @@ TEST_F(AccessibilityTest, DimensionChangeAnnouncesTheValueAndTheNewCounts)
     find(QAccessible::SpinBox, QStringLiteral("Matrix A rows"));
     recorder.clear();
 
-    window->edtARow->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->edtARow->lineEdit()->hasFocus(); }));
-    QTest::keyClick(window->edtARow->lineEdit(), Qt::Key_Up);
-    QTest::keyClick(window->edtARow->lineEdit(), Qt::Key_Up);
+    part<SpinEdit>("edtARow")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return part<SpinEdit>("edtARow")->lineEdit()->hasFocus(); }));
+    QTest::keyClick(part<SpinEdit>("edtARow")->lineEdit(), Qt::Key_Up);
+    QTest::keyClick(part<SpinEdit>("edtARow")->lineEdit(), Qt::Key_Up);
 
     std::vector<QString> values;
     int rowInsertions = 0;
@@ -190,9 +191,9 @@ TEST_F(AccessibilityTest, SettingTheSpinBoxValueActsLikeAStep)
     QAccessibleInterface* spin = find(QAccessible::SpinBox, QStringLiteral("Matrix B columns"));
     ASSERT_NE(spin, nullptr);
     spin->valueInterface()->setCurrentValue(25);
-    EXPECT_EQ(window->edtBCol->value(), 20);
-    EXPECT_EQ(window->grdMatrixB->colCount(), 20);
-    EXPECT_EQ(window->edtRCols->text(), QStringLiteral("20"));
+    EXPECT_EQ(part<SpinEdit>("edtBCol")->value(), 20);
+    EXPECT_EQ(part<StringGrid>("grdMatrixB")->colCount(), 20);
+    EXPECT_EQ(part<QLineEdit>("edtRCols")->text(), QStringLiteral("20"));
 }
 
 } // namespace

@@ -43,7 +43,7 @@ TEST_F(Calculate, FillsTheResultAndEnablesCopy)
         EXPECT_EQ(resultRows(), c.r) << c.name;
     }
     EXPECT_TRUE(boxes.boxes().empty());
-    EXPECT_TRUE(window->btnCopy->isEnabled());
+    EXPECT_TRUE(part<Button>("btnCopy")->isEnabled());
 }
 
 TEST_F(Calculate, ANonNumericCellGivesOneMessageAndChangesNothing)
@@ -56,16 +56,16 @@ TEST_F(Calculate, ANonNumericCellGivesOneMessageAndChangesNothing)
     EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("All Matrix A and Matrix B values must be Numeric!"));
     EXPECT_EQ(boxes.boxes()[0].icon, MessageIcon::Error);
     EXPECT_EQ(resultRows(), (QStringList{QString(), QString()}));
-    EXPECT_FALSE(window->btnCopy->isEnabled());
+    EXPECT_FALSE(part<Button>("btnCopy")->isEnabled());
 
     // After a success, a failed validation keeps both the results and Copy.
     enter({{"2"}}, {{"3"}});
     calculate();
-    window->grdMatrixB->setCell(0, 0, QStringLiteral("1,000"));
+    part<StringGrid>("grdMatrixB")->setCell(0, 0, QStringLiteral("1,000"));
     calculate();
     EXPECT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(resultRows(), QStringList{QStringLiteral("6")});
-    EXPECT_TRUE(window->btnCopy->isEnabled());
+    EXPECT_TRUE(part<Button>("btnCopy")->isEnabled());
 }
 
 TEST_F(Calculate, TextsOutsideTheCountsAreNeitherCheckedNorUsed)
@@ -116,7 +116,7 @@ TEST_F(Calculate, AnOverflowBeforeAnySuccessLeavesCopyDisabled)
     enter({{"1e3000"}}, {{"1e3000"}});
     calculate();
     EXPECT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_FALSE(window->btnCopy->isEnabled());
+    EXPECT_FALSE(part<Button>("btnCopy")->isEnabled());
     EXPECT_EQ(resultRows(), QStringList{QString()});
 }
 

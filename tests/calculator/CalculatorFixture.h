@@ -42,9 +42,9 @@ protected:
             editor->setValue(value);
             emit editor->propertiesChanged();
         };
-        set(window->edtARow, m);
-        set(window->edtACol, n);
-        set(window->edtBCol, p);
+        set(part<SpinEdit>("edtARow"), m);
+        set(part<SpinEdit>("edtACol"), n);
+        set(part<SpinEdit>("edtBCol"), p);
     }
 
     static void fill(StringGrid* grid, Rows rows)
@@ -62,14 +62,14 @@ protected:
     void enter(Rows a, Rows b)
     {
         setDimensions(int(a.size()), int(a.begin()->size()), int(b.begin()->size()));
-        fill(window->grdMatrixA, a);
-        fill(window->grdMatrixB, b);
+        fill(part<StringGrid>("grdMatrixA"), a);
+        fill(part<StringGrid>("grdMatrixB"), b);
     }
 
     QStringList resultRows() const
     {
         QStringList rows;
-        const StringGrid* r = window->grdMatrixR;
+        const StringGrid* r = part<StringGrid>("grdMatrixR");
         for (int row = 0; row < r->rowCount(); ++row) {
             QStringList cells;
             for (int col = 0; col < r->colCount(); ++col)
@@ -79,7 +79,7 @@ protected:
         return rows;
     }
 
-    void calculate() { QTest::mouseClick(window->btnCalculate, Qt::LeftButton); }
+    void calculate() { QTest::mouseClick(part<Button>("btnCalculate"), Qt::LeftButton); }
 
     std::unique_ptr<TFM_Main> window;
 };

@@ -38,13 +38,13 @@ private:
 class Copy : public CalculatorFixture
 {
 protected:
-    void copy() { QTest::mouseClick(window->btnCopy, Qt::LeftButton); }
+    void copy() { QTest::mouseClick(part<Button>("btnCopy"), Qt::LeftButton); }
     FakeClipboard clipboard;
 };
 
 TEST_F(Copy, IsDisabledUntilACalculationSucceeds)
 {
-    EXPECT_FALSE(window->btnCopy->isEnabled());
+    EXPECT_FALSE(part<Button>("btnCopy")->isEnabled());
     copy();
     EXPECT_EQ(clipboard.content, "old");
 }

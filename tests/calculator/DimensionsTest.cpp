@@ -1,10 +1,15 @@
 #include "tests/calculator/CalculatorFixture.h"
 
+#include "platform/Clipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QSignalSpy>
+
+#include <string>
 
 class Dimensions : public CalculatorFixture
 {
@@ -34,60 +39,61 @@ protected:
     QString counts() const
     {
         return QStringLiteral("%1 %2 %3 | A %4x%5 B %6x%7 R %8x%9")
-            .arg(window->edtBRow->text(), window->edtRRows->text(), window->edtRCols->text())
-            .arg(window->grdMatrixA->rowCount())
-            .arg(window->grdMatrixA->colCount())
-            .arg(window->grdMatrixB->rowCount())
-            .arg(window->grdMatrixB->colCount())
-            .arg(window->grdMatrixR->rowCount())
-            .arg(window->grdMatrixR->colCount());
+            .arg(part<QLineEdit>("edtBRow")->text(), part<QLineEdit>("edtRRows")->text(),
+                 part<QLineEdit>("edtRCols")->text())
+            .arg(part<StringGrid>("grdMatrixA")->rowCount())
+            .arg(part<StringGrid>("grdMatrixA")->colCount())
+            .arg(part<StringGrid>("grdMatrixB")->rowCount())
+            .arg(part<StringGrid>("grdMatrixB")->colCount())
+            .arg(part<StringGrid>("grdMatrixR")->rowCount())
+            .arg(part<StringGrid>("grdMatrixR")->colCount());
     }
 };
 
 TEST_F(Dimensions, TheGridsFollowATypedNumberAtOnceAndTheRangeWhenTheEditorIsLeft)
 {
-    focus(window->edtACol);
-    type(window->edtACol, "3");
+    focus(part<SpinEdit>("edtACol"));
+    type(part<SpinEdit>("edtACol"), "3");
     EXPECT_EQ(counts(), QStringLiteral("3 1 1 | A 1x3 B 3x1 R 1x1"));
 
-    focus(window->edtBCol);
-    type(window->edtBCol, "25");
+    focus(part<SpinEdit>("edtBCol"));
+    type(part<SpinEdit>("edtBCol"), "25");
     EXPECT_EQ(counts(), QStringLiteral("3 1 25 | A 1x3 B 3x25 R 1x25"));
-    tab(window->edtBCol);
-    EXPECT_EQ(window->edtBCol->text(), QStringLiteral("20"));
+    tab(part<SpinEdit>("edtBCol"));
+    EXPECT_EQ(part<SpinEdit>("edtBCol")->text(), QStringLiteral("20"));
     EXPECT_EQ(counts(), QStringLiteral("3 1 20 | A 1x3 B 3x20 R 1x20"));
 }
 
 TEST_F(Dimensions, AnEmptyEditorReadsAsOneAndIsWrittenAsOneWhenLeft)
 {
     setDimensions(4, 1, 1);
-    focus(window->edtARow);
-    QTest::keyClick(window->edtARow->lineEdit(), Qt::Key_Delete);
-    EXPECT_EQ(window->edtARow->text(), QString());
+    focus(part<SpinEdit>("edtARow"));
+    QTest::keyClick(part<SpinEdit>("edtARow")->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(part<SpinEdit>("edtARow")->text(), QString());
     EXPECT_EQ(counts(), QStringLiteral("1 1 1 | A 1x1 B 1x1 R 1x1"));
-    tab(window->edtARow);
-    EXPECT_EQ(window->edtARow->text(), QStringLiteral("1"));
+    tab(part<SpinEdit>("edtARow"));
+    EXPECT_EQ(part<SpinEdit>("edtARow")->text(), QStringLiteral("1"));
 }
 
 TEST_F(Dimensions, ATextThatIsNoIntegerKeepsTheValueAndTheFocus)
 {
     setDimensions(3, 2, 1);
-    focus(window->edtARow);
-    type(window->edtARow, "-");
+    focus(part<SpinEdit>("edtARow"));
+    type(part<SpinEdit>("edtARow"), "-");
     EXPECT_EQ(counts(), QStringLiteral("2 3 1 | A 3x2 B 2x1 R 3x1"));
-    tab(window->edtARow);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->edtARow->lineEdit()->hasFocus(); }, 1000));
-    EXPECT_EQ(window->edtARow->text(), QStringLiteral("-"));
+    tab(part<SpinEdit>("edtARow"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return part<SpinEdit>("edtARow")->lineEdit()->hasFocus(); }, 1000));
+    EXPECT_EQ(part<SpinEdit>("edtARow")->text(), QStringLiteral("-"));
     EXPECT_EQ(counts(), QStringLiteral("2 3 1 | A 3x2 B 2x1 R 3x1"));
 }
 
 TEST_F(Dimensions, ZeroAndNegativeCountsShowInTheDisplaysWhileTheGridsKeepOne)
 {
-    focus(window->edtARow);
-    type(window->edtARow, "0");
+    focus(part<SpinEdit>("edtARow"));
+    type(part<SpinEdit>("edtARow"), "0");
     EXPECT_EQ(counts(), QStringLiteral("1 0 1 | A 1x1 B 1x1 R 1x1"));
-    tab(window->edtARow);
-    EXPECT_EQ(window->edtARow->text(), QStringLiteral("1"));
+    tab(part<SpinEdit>("edtARow"));
+    EXPECT_EQ(part<SpinEdit>("edtARow")->text(), QStringLiteral("1"));
     EXPECT_EQ(counts(), QStringLiteral("1 1 1 | A 1x1 B 1x1 R 1x1"));
 }
 
@@ -95,7 +101,7 @@ TEST_F(Dimensions, PastingANumberBeyondThirtyTwoBitsReportsARangeErrorUntilTheEd
 {
     MessageBoxRecorder boxes;
     setDimensions(2, 3, 4);
-    for (SpinEdit* editor : {window->edtARow, window->edtACol, window->edtBCol}) {
+    for (SpinEdit* editor : {part<SpinEdit>("edtARow"), part<SpinEdit>("edtACol"), part<SpinEdit>("edtBCol")}) {
         const QString before = counts();
         focus(editor);
         QApplication::clipboard()->setText(QStringLiteral("2147483648"));
@@ -113,13 +119,68 @@ TEST_F(Dimensions, PastingANumberBeyondThirtyTwoBitsReportsARangeErrorUntilTheEd
 
 TEST_F(Dimensions, TypingTheLargestCountStaysResponsive)
 {
-    focus(window->edtARow);
-    type(window->edtARow, "2147483647");
-    EXPECT_EQ(window->grdMatrixA->rowCount(), 2147483647);
-    EXPECT_EQ(window->edtRRows->text(), QStringLiteral("2147483647"));
-    window->grdMatrixA->repaint();
-    tab(window->edtARow);
-    EXPECT_EQ(window->grdMatrixA->rowCount(), 20);
+    focus(part<SpinEdit>("edtARow"));
+    type(part<SpinEdit>("edtARow"), "2147483647");
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->rowCount(), 2147483647);
+    EXPECT_EQ(part<QLineEdit>("edtRRows")->text(), QStringLiteral("2147483647"));
+    part<StringGrid>("grdMatrixA")->repaint();
+    tab(part<SpinEdit>("edtARow"));
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->rowCount(), 20);
+}
+
+// A screen reader's press clicks without moving the focus: the count typed into the focused editor is
+// confirmed first, as leaving the editor would, so no grid of a typed count is ever computed or copied.
+TEST_F(Dimensions, PressesThatMoveNoFocusActOnConfirmedCounts)
+{
+    MessageBoxRecorder boxes;
+    std::string clipboard;
+    const ClipboardWriter previous = SetClipboardWriter([&](const std::string& text) {
+        clipboard = text;
+        return true;
+    });
+    for (int row = 0; row < 20; ++row)
+        part<StringGrid>("grdMatrixA")->setCell(0, row, QStringLiteral("2"));
+    part<StringGrid>("grdMatrixB")->setCell(0, 0, QStringLiteral("3"));
+    const auto press = [](Button* button) {
+        QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    };
+    SpinEdit* rows = part<SpinEdit>("edtARow");
+    const auto typeAndPress = [&](const char* count, Button* button) {
+        focus(rows);
+        type(rows, count);
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        press(button);
+        EXPECT_TRUE(clicked.wait(1000)) << count;
+        EXPECT_EQ(rows->text(), QStringLiteral("20")) << count;
+        EXPECT_EQ(counts(), QStringLiteral("1 20 1 | A 20x1 B 1x1 R 20x1")) << count;
+        EXPECT_TRUE(rows->lineEdit()->hasFocus());
+    };
+    for (const char* count : {"20000000", "2147483647"}) {
+        part<StringGrid>("grdMatrixR")->setCell(0, 19, QString());
+        typeAndPress(count, part<Button>("btnCalculate"));
+        EXPECT_EQ(part<StringGrid>("grdMatrixR")->cell(0, 19), QStringLiteral("6"));
+        clipboard.clear();
+        typeAndPress(count, part<Button>("btnCopy"));
+        std::string expected;
+        for (int row = 0; row < 20; ++row)
+            expected += "6\r\n";
+        EXPECT_EQ(clipboard, expected);
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    // A text that is no integer keeps the focus, and the press does nothing more.
+    focus(rows);
+    type(rows, "-");
+    part<StringGrid>("grdMatrixR")->setCell(0, 0, QStringLiteral("old"));
+    QSignalSpy clicked(part<Button>("btnCalculate"), &QAbstractButton::clicked);
+    press(part<Button>("btnCalculate"));
+    EXPECT_TRUE(clicked.wait(1000));
+    EXPECT_EQ(rows->text(), QStringLiteral("-"));
+    EXPECT_EQ(part<StringGrid>("grdMatrixR")->cell(0, 0), QStringLiteral("old"));
+    EXPECT_TRUE(rows->lineEdit()->hasFocus());
+    EXPECT_TRUE(boxes.boxes().empty());
+    SetClipboardWriter(previous);
 }
 
 TEST_F(Dimensions, ShrinkingAndGrowingBringsEarlierEntriesBack)
@@ -127,23 +188,23 @@ TEST_F(Dimensions, ShrinkingAndGrowingBringsEarlierEntriesBack)
     setDimensions(3, 3, 1);
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col)
-            window->grdMatrixA->setCell(col, row, QString::number(row * 3 + col));
+            part<StringGrid>("grdMatrixA")->setCell(col, row, QString::number(row * 3 + col));
     }
     setDimensions(2, 2, 1);
     setDimensions(3, 3, 1);
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col)
-            EXPECT_EQ(window->grdMatrixA->cell(col, row), QString::number(row * 3 + col));
+            EXPECT_EQ(part<StringGrid>("grdMatrixA")->cell(col, row), QString::number(row * 3 + col));
     }
 }
 
 TEST_F(Dimensions, SpinKeysResizeAtOnceAndStopAtTheRange)
 {
-    focus(window->edtACol);
-    QTest::keyClick(window->edtACol->lineEdit(), Qt::Key_PageUp);
+    focus(part<SpinEdit>("edtACol"));
+    QTest::keyClick(part<SpinEdit>("edtACol")->lineEdit(), Qt::Key_PageUp);
     EXPECT_EQ(counts(), QStringLiteral("11 1 1 | A 1x11 B 11x1 R 1x1"));
-    QTest::keyClick(window->edtACol->lineEdit(), Qt::Key_PageUp);
-    QTest::keyClick(window->edtACol->lineEdit(), Qt::Key_Up);
-    EXPECT_EQ(window->edtACol->text(), QStringLiteral("20"));
+    QTest::keyClick(part<SpinEdit>("edtACol")->lineEdit(), Qt::Key_PageUp);
+    QTest::keyClick(part<SpinEdit>("edtACol")->lineEdit(), Qt::Key_Up);
+    EXPECT_EQ(part<SpinEdit>("edtACol")->text(), QStringLiteral("20"));
     EXPECT_EQ(counts(), QStringLiteral("20 1 1 | A 1x20 B 20x1 R 1x1"));
 }

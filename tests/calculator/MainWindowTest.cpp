@@ -1,4 +1,4 @@
-#include "calculator/Main.h"
+#include "tests/calculator/CalculatorFixture.h"
 
 #include "platform/Button.h"
 #include "platform/LayoutGroup.h"
@@ -14,18 +14,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class MainWindow : public ::testing::Test
+class MainWindow : public CalculatorFixture
 {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<TFM_Main>();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        CalculatorFixture::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -34,7 +31,7 @@ protected:
     QStringList tabChain(int steps)
     {
         QStringList chain;
-        window->edtARow->setFocus(Qt::TabFocusReason);
+        part<SpinEdit>("edtARow")->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < steps; ++i) {
             QWidget* focused = QApplication::focusWidget();
             while (focused && focused->objectName().isEmpty())
@@ -44,8 +41,6 @@ protected:
         }
         return chain;
     }
-
-    std::unique_ptr<TFM_Main> window;
 };
 
 } // namespace
@@ -68,15 +63,17 @@ TEST_F(MainWindow, CannotBeMadeSmallerThanItsClientAreaAtCreation)
 
 TEST_F(MainWindow, FormShowOpensTheRangeAndShowsOneByOneMatrices)
 {
-    for (const SpinEdit* editor : {window->edtARow, window->edtACol, window->edtBCol}) {
+    for (const SpinEdit* editor : {part<SpinEdit>("edtARow"), part<SpinEdit>("edtACol"), part<SpinEdit>("edtBCol")}) {
         EXPECT_EQ(editor->text(), QStringLiteral("1"));
         EXPECT_EQ(editor->maxValue(), 20);
     }
-    for (const QLineEdit* display : {window->edtBRow, window->edtRRows, window->edtRCols}) {
+    for (const QLineEdit* display :
+         {part<QLineEdit>("edtBRow"), part<QLineEdit>("edtRRows"), part<QLineEdit>("edtRCols")}) {
         EXPECT_EQ(display->text(), QStringLiteral("1"));
         EXPECT_FALSE(display->isEnabled());
     }
-    for (const StringGrid* grid : {window->grdMatrixA, window->grdMatrixB, window->grdMatrixR}) {
+    for (const StringGrid* grid :
+         {part<StringGrid>("grdMatrixA"), part<StringGrid>("grdMatrixB"), part<StringGrid>("grdMatrixR")}) {
         EXPECT_EQ(grid->rowCount(), 1);
         EXPECT_EQ(grid->colCount(), 1);
     }
@@ -85,28 +82,28 @@ TEST_F(MainWindow, FormShowOpensTheRangeAndShowsOneByOneMatrices)
 TEST(MainWindowCreation, CountDisplaysHoldTheirOwnNamesUntilTheWindowIsShown)
 {
     TFM_Main window;
-    EXPECT_EQ(window.edtBRow->text(), QStringLiteral("edtBRow"));
-    EXPECT_EQ(window.edtRRows->text(), QStringLiteral("edtRRows"));
-    EXPECT_EQ(window.edtRCols->text(), QStringLiteral("edtRCols"));
-    EXPECT_FALSE(window.btnCopy->isEnabled());
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("edtBRow"))->text(), QStringLiteral("edtBRow"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("edtRRows"))->text(), QStringLiteral("edtRRows"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("edtRCols"))->text(), QStringLiteral("edtRCols"));
+    EXPECT_FALSE(window.findChild<Button*>(QStringLiteral("btnCopy"))->isEnabled());
 }
 
 TEST_F(MainWindow, MatrixGroupsKeepEqualWidthsAndGridsTakeTheHeight)
 {
-    const int gridHeight = window->grdMatrixA->height();
+    const int gridHeight = part<StringGrid>("grdMatrixA")->height();
     for (const QSize size : {QSize(709, 362), QSize(1000, 700), QSize(1001, 500), QSize(1002, 640)}) {
         window->resize(size);
         QCoreApplication::processEvents();
-        const int width = window->lcgMatrixA->width();
-        EXPECT_EQ(window->lcgMatrixB->width(), width) << size.width();
-        EXPECT_EQ(window->lcgResultMatrix->width(), width) << size.width();
+        const int width = part<LayoutGroup>("lcgMatrixA")->width();
+        EXPECT_EQ(part<LayoutGroup>("lcgMatrixB")->width(), width) << size.width();
+        EXPECT_EQ(part<LayoutGroup>("lcgResultMatrix")->width(), width) << size.width();
         EXPECT_GT(width, 0);
     }
     window->resize(1002, 362 + 100);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->grdMatrixA->height(), gridHeight + 100);
-    EXPECT_EQ(window->grdMatrixB->height(), gridHeight + 100);
-    EXPECT_EQ(window->grdMatrixR->height(), gridHeight + 100);
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->height(), gridHeight + 100);
+    EXPECT_EQ(part<StringGrid>("grdMatrixB")->height(), gridHeight + 100);
+    EXPECT_EQ(part<StringGrid>("grdMatrixR")->height(), gridHeight + 100);
 }
 
 TEST_F(MainWindow, DimensionGroupsStayCentredAtTheTopOfTheirGroups)
@@ -115,13 +112,14 @@ TEST_F(MainWindow, DimensionGroupsStayCentredAtTheTopOfTheirGroups)
         window->resize(width, 500);
         QCoreApplication::processEvents();
         for (const LayoutGroup* group :
-             {window->dxLayoutControl1Group1, window->dxLayoutControl1Group2, window->dxLayoutControl1Group3}) {
+             {part<LayoutGroup>("dxLayoutControl1Group1"), part<LayoutGroup>("dxLayoutControl1Group2"),
+              part<LayoutGroup>("dxLayoutControl1Group3")}) {
             const QWidget* parent = group->parentWidget();
             const int left = group->x();
             const int right = parent->width() - (group->x() + group->width());
             EXPECT_LE(std::abs(left - right), 1) << group->objectName().toStdString();
             EXPECT_EQ(group->height(), 50);
-            EXPECT_LT(group->y(), window->grdMatrixA->parentWidget()->y());
+            EXPECT_LT(group->y(), part<StringGrid>("grdMatrixA")->parentWidget()->y());
         }
     }
 }
@@ -132,7 +130,7 @@ TEST_F(MainWindow, TabVisitsTheControlsInOrderSkippingDisabledOnesAndTheResultGr
               (QStringList{QStringLiteral("edtARow"), QStringLiteral("edtACol"), QStringLiteral("grdMatrixA"),
                            QStringLiteral("edtBCol"), QStringLiteral("grdMatrixB"), QStringLiteral("btnCalculate"),
                            QStringLiteral("btnAbout"), QStringLiteral("btnExit")}));
-    window->btnCopy->setEnabled(true);
+    part<Button>("btnCopy")->setEnabled(true);
     EXPECT_EQ(tabChain(8).mid(5),
               (QStringList{QStringLiteral("btnCalculate"), QStringLiteral("btnCopy"), QStringLiteral("btnAbout")}));
 }
@@ -141,16 +139,16 @@ TEST_F(MainWindow, TheFocusStartsInTheRowsOfA)
 {
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
-    EXPECT_TRUE(focused == window->edtARow || window->edtARow->isAncestorOf(focused));
+    EXPECT_TRUE(focused == part<SpinEdit>("edtARow") || part<SpinEdit>("edtARow")->isAncestorOf(focused));
 }
 
 TEST_F(MainWindow, OnlyCalculateAndCopyHaveHints)
 {
-    EXPECT_EQ(window->btnCalculate->toolTip(), QStringLiteral("Perform matrix multiplication"));
-    EXPECT_EQ(window->btnCopy->toolTip(), QStringLiteral("Copy result matrix to clipboard as CSV"));
+    EXPECT_EQ(part<Button>("btnCalculate")->toolTip(), QStringLiteral("Perform matrix multiplication"));
+    EXPECT_EQ(part<Button>("btnCopy")->toolTip(), QStringLiteral("Copy result matrix to clipboard as CSV"));
     const auto widgets = window->findChildren<QWidget*>();
     for (const QWidget* w : widgets) {
-        if (w != window->btnCalculate && w != window->btnCopy) {
+        if (w != part<Button>("btnCalculate") && w != part<Button>("btnCopy")) {
             EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
         }
     }
@@ -158,7 +156,8 @@ TEST_F(MainWindow, OnlyCalculateAndCopyHaveHints)
 
 TEST_F(MainWindow, ButtonsAreTwentyFivePixelsHighWithoutAcceleratorsOrDefaults)
 {
-    for (const Button* button : {window->btnCalculate, window->btnCopy, window->btnAbout, window->btnExit}) {
+    for (const Button* button :
+         {part<Button>("btnCalculate"), part<Button>("btnCopy"), part<Button>("btnAbout"), part<Button>("btnExit")}) {
         EXPECT_EQ(button->height(), 25);
         EXPECT_EQ(button->width(), 90);
         EXPECT_FALSE(button->text().contains(u'&'));
@@ -167,28 +166,29 @@ TEST_F(MainWindow, ButtonsAreTwentyFivePixelsHighWithoutAcceleratorsOrDefaults)
     }
     // About sits left of Exit at the right end of the bottom row; Calculate and Copy under B and R.
     const auto globalRight = [](const QWidget* w) { return w->mapToGlobal(QPoint(w->width(), 0)).x(); };
-    EXPECT_LT(globalRight(window->btnAbout), globalRight(window->btnExit));
-    EXPECT_GE(globalRight(window->btnExit), window->mapToGlobal(QPoint(window->width() - 12, 0)).x());
-    EXPECT_EQ(globalRight(window->btnCalculate), globalRight(window->grdMatrixB) + 1);
-    EXPECT_EQ(globalRight(window->btnCopy), globalRight(window->grdMatrixR) + 1);
+    EXPECT_LT(globalRight(part<Button>("btnAbout")), globalRight(part<Button>("btnExit")));
+    EXPECT_GE(globalRight(part<Button>("btnExit")), window->mapToGlobal(QPoint(window->width() - 12, 0)).x());
+    EXPECT_EQ(globalRight(part<Button>("btnCalculate")), globalRight(part<StringGrid>("grdMatrixB")) + 1);
+    EXPECT_EQ(globalRight(part<Button>("btnCopy")), globalRight(part<StringGrid>("grdMatrixR")) + 1);
 }
 
 TEST_F(MainWindow, DisabledItemsDrawTheirCaptionsDisabled)
 {
     for (const LayoutItem* item :
-         {window->dxLayoutControl1Item11, window->dxLayoutControl1Item13, window->dxLayoutControl1Item12}) {
+         {part<LayoutItem>("dxLayoutControl1Item11"), part<LayoutItem>("dxLayoutControl1Item13"),
+          part<LayoutItem>("dxLayoutControl1Item12")}) {
         ASSERT_NE(item->captionLabel(), nullptr);
         EXPECT_FALSE(item->captionLabel()->isEnabled());
     }
-    EXPECT_TRUE(window->dxLayoutControl1Item7->captionLabel()->isEnabled());
-    window->edtARow->setEnabled(false);
-    EXPECT_FALSE(window->dxLayoutControl1Item7->captionLabel()->isEnabled());
+    EXPECT_TRUE(part<LayoutItem>("dxLayoutControl1Item7")->captionLabel()->isEnabled());
+    part<SpinEdit>("edtARow")->setEnabled(false);
+    EXPECT_FALSE(part<LayoutItem>("dxLayoutControl1Item7")->captionLabel()->isEnabled());
 }
 
 TEST_F(MainWindow, ExitClosesTheWindowWithoutAQuestion)
 {
     MessageBoxRecorder boxes;
-    QTest::mouseClick(window->btnExit, Qt::LeftButton);
+    QTest::mouseClick(part<Button>("btnExit"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -196,24 +196,24 @@ TEST_F(MainWindow, ExitClosesTheWindowWithoutAQuestion)
 TEST_F(MainWindow, AValueBeyondThirtyTwoBitsIsReportedAndStopsTheResizeWhereItFailed)
 {
     MessageBoxRecorder boxes;
-    window->edtACol->setValue(3);
-    window->edtARow->setValue(3000000000LL);
-    emit window->edtARow->propertiesChanged();
+    part<SpinEdit>("edtACol")->setValue(3);
+    part<SpinEdit>("edtARow")->setValue(3000000000LL);
+    emit part<SpinEdit>("edtARow")->propertiesChanged();
 
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].caption, QStringLiteral("Quorlin"));
     EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Range check error."));
     // The columns of A were read and written before the rows of A failed; nothing after that changed.
-    EXPECT_EQ(window->edtBRow->text(), QStringLiteral("3"));
-    EXPECT_EQ(window->edtRRows->text(), QStringLiteral("1"));
-    EXPECT_EQ(window->grdMatrixA->colCount(), 1);
-    EXPECT_EQ(window->grdMatrixB->rowCount(), 1);
+    EXPECT_EQ(part<QLineEdit>("edtBRow")->text(), QStringLiteral("3"));
+    EXPECT_EQ(part<QLineEdit>("edtRRows")->text(), QStringLiteral("1"));
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->colCount(), 1);
+    EXPECT_EQ(part<StringGrid>("grdMatrixB")->rowCount(), 1);
 
     // The window carries on: the next change goes through.
-    window->edtARow->setValue(4);
-    emit window->edtARow->propertiesChanged();
+    part<SpinEdit>("edtARow")->setValue(4);
+    emit part<SpinEdit>("edtARow")->propertiesChanged();
     EXPECT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(window->edtRRows->text(), QStringLiteral("4"));
-    EXPECT_EQ(window->grdMatrixA->rowCount(), 4);
-    EXPECT_EQ(window->grdMatrixB->rowCount(), 3);
+    EXPECT_EQ(part<QLineEdit>("edtRRows")->text(), QStringLiteral("4"));
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->rowCount(), 4);
+    EXPECT_EQ(part<StringGrid>("grdMatrixB")->rowCount(), 3);
 }

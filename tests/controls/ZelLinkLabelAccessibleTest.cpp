@@ -22,7 +22,7 @@ protected:
         m_previousOpener = SetUrlOpener([this](const QString& url) { opened.push_back(url); });
         label = new TZelLinkLabel(&window);
         label->setText(QStringLiteral("Zelmoor Software"));
-        label->setOnClick([this](QObject*) { ++clicks; });
+        QObject::connect(label, &TZelLinkLabel::clickedUrl, [this] { ++clicks; });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }

@@ -129,13 +129,20 @@ TEST_F(LinkLabelTest, RealPointerMovesSwapTheFonts)
 TEST_F(LinkLabelTest, MouseEnterHandlerRunsBeforeTheFontChanges)
 {
     TColor colorDuringHandler = clBlack;
-    label->setOnMouseEnter([&](QObject* sender) {
-        EXPECT_EQ(sender, label);
-        colorDuringHandler = label->Font().color;
-    });
+    QObject::connect(label, &TZelLinkLabel::enteredUrl, [&] { colorDuringHandler = label->Font().color; });
     enter();
     EXPECT_EQ(colorDuringHandler, clBlue);
     EXPECT_EQ(label->Font().color, clRed);
+}
+
+TEST_F(LinkLabelTest, MouseLeaveSignalComesBeforeTheFontIsRestored)
+{
+    enter();
+    TColor colorDuringSlot = clBlack;
+    QObject::connect(label, &TZelLinkLabel::leftUrl, [&] { colorDuringSlot = label->Font().color; });
+    leave();
+    EXPECT_EQ(colorDuringSlot, clRed);
+    EXPECT_EQ(label->Font().color, clBlue);
 }
 
 TEST_F(LinkLabelTest, AFontChangeWhileHoveredIsLostOnLeaving)
@@ -227,7 +234,7 @@ TEST_F(LinkLabelTest, ClickHandsTheUntrimmedAddressToTheShellOnlyWhenSomethingIs
 
 TEST_F(LinkLabelTest, ClickHandlerRunsBeforeTheShellAndEvenWithoutAnAddress)
 {
-    label->setOnClick([&](QObject*) { events.push_back("click"); });
+    QObject::connect(label, &TZelLinkLabel::clickedUrl, [&] { events.push_back("click"); });
     label->setURL(QStringLiteral("   "));
     click();
     label->setURL(QStringLiteral("http://x.example/"));
@@ -250,7 +257,7 @@ TEST_F(LinkLabelTest, AFailingClickHandlerIsReportedAndOpensNothing)
 {
     MessageBoxRecorder boxes;
     label->setURL(QStringLiteral("http://x.example/"));
-    label->setOnClick([](QObject*) { throw std::runtime_error("Link broken"); });
+    QObject::connect(label, &TZelLinkLabel::clickedUrl, [] { throw std::runtime_error("Link broken"); });
     click();
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("Link broken."));

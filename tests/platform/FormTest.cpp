@@ -42,7 +42,7 @@ TEST(Form, RunsItsShowHandlerBeforeItIsVisibleAndCentresOnTheFirstShowOnly)
     form.resize(300, 200);
     bool visibleDuringShowHandler = true;
     int shows = 0;
-    form.setOnShow([&] {
+    QObject::connect(&form, &Form::aboutToShow, [&] {
         visibleDuringShowHandler = form.isVisible() && form.testAttribute(Qt::WA_Mapped);
         ++shows;
     });

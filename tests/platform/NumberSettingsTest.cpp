@@ -3,14 +3,26 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
-#include <QObject>
 #include <QString>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
+
+class LocaleChangeCounter : public QWidget
+{
+public:
+    int changes = 0;
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LocaleChange)
+            ++changes;
+        QWidget::changeEvent(event);
+    }
+};
 
 class NumberSettingsTest : public ::testing::Test
 {
@@ -58,20 +70,22 @@ TEST_F(NumberSettingsTest, LoadingReadsTheSystemLocale)
     expectSeparators(CurrentNumberSeparators(), expected.decimal, expected.thousands);
 }
 
-TEST_F(NumberSettingsTest, ALocaleChangeOfTheApplicationReloadsTheSeparators)
+TEST_F(NumberSettingsTest, ALocaleChangeOfTheApplicationReloadsTheSeparatorsAndStillReachesTheWindows)
 {
-    const std::unique_ptr<NumberSettingsWatcher> watcher(NumberSettingsWatcher::installOnApplication());
     const NumberSeparators expected = NumberSeparatorsOf(QLocale::system());
+    LocaleChangeCounter window;
+    window.show();
 
     SetNumberSeparators({U'x', U'y'});
-    QObject other;
     QEvent changeForOther(QEvent::LocaleChange);
-    QCoreApplication::sendEvent(&other, &changeForOther);
+    QCoreApplication::sendEvent(&window, &changeForOther);
     expectSeparators(CurrentNumberSeparators(), U'x', U'y');
 
+    window.changes = 0;
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
     expectSeparators(CurrentNumberSeparators(), expected.decimal, expected.thousands);
+    EXPECT_EQ(window.changes, 1);
 }
 
 } // namespace

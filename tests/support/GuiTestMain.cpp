@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ::testing::InitGoogleTest(&argc, argv);
     Application app(argc, argv);
-    Application::setTitle(QStringLiteral("Quorlin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorlin"));
     InstallPlatformAccessibility();
     return RUN_ALL_TESTS();
 }
