@@ -3,6 +3,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/SpinButtons.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -419,4 +420,9 @@ void SpinEdit::notifyChange()
     // A handler may throw (a value beyond 32 bits is a range check error for the window); the editor's
     // own state is complete by now, so reporting here leaves it consistent.
     RunGuarded([this] { emit propertiesChanged(); });
+    // Said by the inner line edit: it is what has the focus, and a screen reader speaks only what does.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(m_edit, value());
+        QAccessible::updateAccessibility(&event);
+    }
 }

@@ -27,7 +27,9 @@ QAccessibleInterface* platformInterface(const QString& className, QObject* objec
     if (className == QLatin1String("GridInplaceEditor"))
         return new GridInplaceEditorAccessible(static_cast<GridInplaceEditor*>(object));
     if (className == QLatin1String("SpinEdit"))
-        return new SpinEditAccessible(static_cast<SpinEdit*>(object));
+        return new SpinEditFrameAccessible(static_cast<SpinEdit*>(object));
+    if (className == QLatin1String("QLineEdit") && SpinEditAccessible::editorOf(object) != nullptr)
+        return new SpinEditAccessible(static_cast<QLineEdit*>(object));
     if (className == QLatin1String("QLineEdit") && ReadOnlyTextAccessible::isMarked(object))
         return new ReadOnlyTextAccessible(static_cast<QLineEdit*>(object));
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/ErrorReport.h"
 #include "platform/accessible/AccessibleFactory.h"
+#include "platform/accessible/TextAroundOffset.h"
 #include "platform/grid/GridInplaceEditor.h"
 
 #include <algorithm>
@@ -189,4 +190,22 @@ void GridInplaceEditorAccessible::announceSelection(GridInplaceEditor* editor)
                                         selected ? int(editor->selectionEnd()) : -1);
     event.setCursorPosition(int(editor->cursorPosition()));
     SendAccessibilityEvent(&event);
+}
+
+QString GridInplaceEditorAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                      int* startOffset, int* endOffset) const
+{
+    return TextBeforeOffset(*this, offset, boundaryType, startOffset, endOffset);
+}
+
+QString GridInplaceEditorAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                     int* startOffset, int* endOffset) const
+{
+    return TextAfterOffset(*this, offset, boundaryType, startOffset, endOffset);
+}
+
+QString GridInplaceEditorAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                  int* startOffset, int* endOffset) const
+{
+    return TextAtOffset(*this, offset, boundaryType, startOffset, endOffset);
 }
