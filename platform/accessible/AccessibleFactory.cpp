@@ -22,6 +22,9 @@ QAccessibleInterface* platformInterface(const QString& className, QObject* objec
     // A plain top-level window is a frame to a screen reader, as a main window would be.
     if (className == QLatin1String("Form") && static_cast<QWidget*>(object)->isWindow())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    // A message that appears for a screen reader to speak wherever the focus is.
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     if (className == QLatin1String("StringGrid"))
         return new StringGridAccessible(static_cast<StringGrid*>(object));
     if (className == QLatin1String("GridInplaceEditor"))

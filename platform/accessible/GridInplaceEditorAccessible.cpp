@@ -1,7 +1,6 @@
 #include "platform/accessible/GridInplaceEditorAccessible.h"
 
 #include "platform/ErrorReport.h"
-#include "platform/accessible/AccessibleFactory.h"
 #include "platform/accessible/TextAroundOffset.h"
 #include "platform/grid/GridInplaceEditor.h"
 
@@ -166,20 +165,20 @@ void GridInplaceEditorAccessible::announceTextChange(GridInplaceEditor* editor, 
         return;
     if (removed.isEmpty()) {
         QAccessibleTextInsertEvent event(editor, int(position), inserted);
-        SendAccessibilityEvent(&event);
+        QAccessible::updateAccessibility(&event);
     } else if (inserted.isEmpty()) {
         QAccessibleTextRemoveEvent event(editor, int(position), removed);
-        SendAccessibilityEvent(&event);
+        QAccessible::updateAccessibility(&event);
     } else {
         QAccessibleTextUpdateEvent event(editor, int(position), removed, inserted);
-        SendAccessibilityEvent(&event);
+        QAccessible::updateAccessibility(&event);
     }
 }
 
 void GridInplaceEditorAccessible::announceCursor(GridInplaceEditor* editor)
 {
     QAccessibleTextCursorEvent event(editor, int(editor->cursorPosition()));
-    SendAccessibilityEvent(&event);
+    QAccessible::updateAccessibility(&event);
 }
 
 void GridInplaceEditorAccessible::announceSelection(GridInplaceEditor* editor)
@@ -189,7 +188,7 @@ void GridInplaceEditorAccessible::announceSelection(GridInplaceEditor* editor)
     QAccessibleTextSelectionEvent event(editor, selected ? int(editor->selectionStart()) : -1,
                                         selected ? int(editor->selectionEnd()) : -1);
     event.setCursorPosition(int(editor->cursorPosition()));
-    SendAccessibilityEvent(&event);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString GridInplaceEditorAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
