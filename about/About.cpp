@@ -224,6 +224,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     // A screen reader user reaches the link by Tab after Ok, and opens it with Enter or Space.
     QWidget::setTabOrder(btnOk, lblWebsite);
     TabStopWhileAssisted(lblWebsite);
+    btnOk->setFocus(Qt::OtherFocusReason); // the first stop, whichever others there are
     lblWebsite->installEventFilter(new LinkKeys(lblWebsite));
 
     FormCreate(this);
