@@ -9,8 +9,6 @@ Announcer::Announcer(QWidget* window)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
-    // Shown, so that it is "showing" to a screen reader; at no size it covers nothing.
-    show();
 }
 
 Announcer::~Announcer() = default;
@@ -23,6 +21,12 @@ void Announcer::announce(QWidget* window, const QString& message)
     if (announcer == nullptr)
         announcer = new Announcer(window);
     announcer->setAccessibleName(message);
+    // Shown (at no size it covers nothing) it is "showing" to a screen reader; showing it the first
+    // time tells of it already.
+    if (announcer->isHidden()) {
+        announcer->show();
+        return;
+    }
     QAccessibleEvent event(announcer, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
 }

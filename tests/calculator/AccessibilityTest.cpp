@@ -1,11 +1,14 @@
 #include "CalculatorFixture.h"
 
+#include "platform/SpinEdit.h"
 #include "platform/grid/GridInplaceEditor.h"
+#include "platform/grid/StringGrid.h"
 #include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <functional>
 
@@ -121,8 +124,8 @@ TEST_F(AccessibilityTest, WindowTreeNamesTablesSpinBoxesCountsAndButtons)
         EXPECT_EQ(button->text(QAccessible::Description), QString::fromUtf8(expected.description));
         EXPECT_EQ(button->state().disabled, !expected.enabled);
     }
-    fill(window->grdMatrixA, {{"1", "1", "1"}, {"1", "1", "1"}});
-    fill(window->grdMatrixB, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
+    fill(part<StringGrid>("grdMatrixA"), {{"1", "1", "1"}, {"1", "1", "1"}});
+    fill(part<StringGrid>("grdMatrixB"), {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
     calculate();
     EXPECT_TRUE(boxes.boxes().empty());
     EXPECT_FALSE(find(QAccessible::Button, QStringLiteral("Copy"))->state().disabled);
@@ -135,17 +138,18 @@ TEST_F(AccessibilityTest, CellNamesFollowTypingAndCalculate)
     QAccessibleInterface* r = find(QAccessible::Table, QStringLiteral("Result Matrix"));
     ASSERT_NE(a, nullptr);
     ASSERT_NE(r, nullptr);
-    fill(window->grdMatrixB, {{"3"}, {"4"}});
+    fill(part<StringGrid>("grdMatrixB"), {{"3"}, {"4"}});
 
-    window->grdMatrixA->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->grdMatrixA->hasFocus(); }));
+    part<StringGrid>("grdMatrixA")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return part<StringGrid>("grdMatrixA")->hasFocus(); }));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
     EXPECT_EQ(cellName(a, 0, 0), QStringLiteral("1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     // The focus follows the user to the next cell; its editor is named after it.
     EXPECT_EQ(recorder.cellEvents(QAccessible::Focus, 1, 0), 1);
-    EXPECT_EQ(window->grdMatrixA->inplaceEditor()->accessibleName(), QStringLiteral("Matrix A row 1 column 2"));
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->inplaceEditor()->accessibleName(),
+              QStringLiteral("Matrix A row 1 column 2"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(cellName(a, 0, 1), QStringLiteral("2"));
@@ -166,10 +170,10 @@ TEST_F(AccessibilityTest, DimensionChangeAnnouncesTheValueAndTheNewCounts)
     find(QAccessible::SpinBox, QStringLiteral("Matrix A rows"));
     recorder.clear();
 
-    window->edtARow->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->edtARow->lineEdit()->hasFocus(); }));
-    QTest::keyClick(window->edtARow->lineEdit(), Qt::Key_Up);
-    QTest::keyClick(window->edtARow->lineEdit(), Qt::Key_Up);
+    part<SpinEdit>("edtARow")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return part<SpinEdit>("edtARow")->lineEdit()->hasFocus(); }));
+    QTest::keyClick(part<SpinEdit>("edtARow")->lineEdit(), Qt::Key_Up);
+    QTest::keyClick(part<SpinEdit>("edtARow")->lineEdit(), Qt::Key_Up);
 
     std::vector<QString> values;
     int rowInsertions = 0;
@@ -190,9 +194,61 @@ TEST_F(AccessibilityTest, SettingTheSpinBoxValueActsLikeAStep)
     QAccessibleInterface* spin = find(QAccessible::SpinBox, QStringLiteral("Matrix B columns"));
     ASSERT_NE(spin, nullptr);
     spin->valueInterface()->setCurrentValue(25);
-    EXPECT_EQ(window->edtBCol->value(), 20);
-    EXPECT_EQ(window->grdMatrixB->colCount(), 20);
-    EXPECT_EQ(window->edtRCols->text(), QStringLiteral("20"));
+    EXPECT_EQ(part<SpinEdit>("edtBCol")->value(), 20);
+    EXPECT_EQ(part<StringGrid>("grdMatrixB")->colCount(), 20);
+    EXPECT_EQ(part<QLineEdit>("edtRCols")->text(), QStringLiteral("20"));
+}
+
+TEST_F(AccessibilityTest, ResultIsATabStopAfterCalculateOnlyWhileAssistiveTechnologyListens)
+{
+    auto* calculateButton = part<QPushButton>("btnCalculate");
+    const auto tabFromCalculate = [calculateButton] {
+        calculateButton->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(calculateButton, Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tabFromCalculate(), part<StringGrid>("grdMatrixR")); // the recorder switched it on
+    QAccessible::setActive(false);
+    EXPECT_EQ(tabFromCalculate(), part<QPushButton>("btnAbout")); // Copy is not enabled yet
+    QAccessible::setActive(true);
+    EXPECT_EQ(tabFromCalculate(), part<StringGrid>("grdMatrixR"));
+}
+
+TEST_F(AccessibilityTest, ASuccessfulCalculateIsAnnouncedWithTheResultsSize)
+{
+    setDimensions(2, 1, 1);
+    fill(part<StringGrid>("grdMatrixA"), {{"1"}, {"2"}});
+    fill(part<StringGrid>("grdMatrixB"), {{"3"}});
+    recorder.clear();
+    calculate();
+    const auto shown = std::find_if(recorder.events().cbegin(), recorder.events().cend(),
+                                    [](const auto& e) { return e.type == QAccessible::ObjectShow; });
+    ASSERT_NE(shown, recorder.events().cend());
+    EXPECT_EQ(shown->role, QAccessible::Notification);
+    EXPECT_EQ(shown->name, QStringLiteral("Result Matrix calculated, 2 rows, 1 column"));
+    recorder.clear();
+    calculate(); // said again each time
+    EXPECT_EQ(recorder.count(QAccessible::ObjectShow, QStringLiteral("Result Matrix calculated, 2 rows, 1 column")), 1);
+
+    // A failed Calculate announces nothing of the kind.
+    part<StringGrid>("grdMatrixA")->setCell(0, 0, QStringLiteral("x"));
+    recorder.clear();
+    calculate();
+    EXPECT_EQ(recorder.count(QAccessible::ObjectShow, QStringLiteral("Result Matrix calculated, 2 rows, 1 column")), 0);
+}
+
+TEST_F(AccessibilityTest, CountDisplaysPlaceTheirCharactersOnScreen)
+{
+    setDimensions(12, 3, 4);
+    QAccessibleInterface* count = find(QAccessible::EditableText, QStringLiteral("Result Matrix rows"));
+    ASSERT_NE(count, nullptr);
+    const QRect first = count->textInterface()->characterRect(0);
+    const QRect second = count->textInterface()->characterRect(1);
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_TRUE(count->rect().contains(first));
+    EXPECT_EQ(second.left(), first.right() + 1);
+    EXPECT_EQ(count->textInterface()->offsetAtPoint(second.center()), 1);
+    EXPECT_TRUE(count->textInterface()->characterRect(2).isEmpty());
 }
 
 } // namespace
