@@ -2,6 +2,7 @@
 
 #include "controls/ZelGradPanel.h"
 #include "controls/ZelLinkLabel.h"
+#include "platform/AssistiveTabStop.h"
 #include "platform/Button.h"
 #include "platform/ColorValue.h"
 #include "platform/ErrorReport.h"
@@ -15,6 +16,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <utility>
 
@@ -88,6 +90,33 @@ QPixmap transparentLogo(qreal devicePixelRatio)
 }
 
 // An etched separator: a shadow line over a highlight line along the bottom of its rectangle.
+// Enter and Space open the link that has the focus, as they press a button.
+class LinkKeys : public QObject
+{
+public:
+    explicit LinkKeys(TZelLinkLabel* link)
+        : QObject(link)
+        , m_link(link)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_link || event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool opens = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (!opens || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QObject::eventFilter(watched, event);
+        RunGuarded([this] { m_link->Click(); });
+        return true;
+    }
+
+private:
+    TZelLinkLabel* m_link;
+};
+
 class BevelLine : public QWidget
 {
 public:
@@ -192,6 +221,12 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     btnOk->setFocusPolicy(Qt::StrongFocus);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 
+    // A screen reader user reaches the link by Tab after Ok, and opens it with Enter or Space.
+    QWidget::setTabOrder(btnOk, lblWebsite);
+    TabStopWhileAssisted(lblWebsite);
+    btnOk->setFocus(Qt::OtherFocusReason); // the first stop, whichever others there are
+    lblWebsite->installEventFilter(new LinkKeys(lblWebsite));
+
     FormCreate(this);
 }
 
@@ -212,6 +247,11 @@ int TfrmAbout::ShowModal(QWidget* over)
 {
     if (!std::exchange(m_placed, true))
         placeFirstTime(over);
+    // Where a program cannot place its windows (Wayland), the compositor centres a dialog over the
+    // window it belongs to, if it is told which one that is.
+    create();
+    if (over != nullptr && over->window()->windowHandle() != nullptr)
+        windowHandle()->setTransientParent(over->window()->windowHandle());
     return exec();
 }
 

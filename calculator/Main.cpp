@@ -3,6 +3,8 @@
 #include "arithmetic/ExportText.h"
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
+#include "platform/Announcer.h"
+#include "platform/AssistiveTabStop.h"
 #include "platform/Button.h"
 #include "platform/Clipboard.h"
 #include "platform/ColorValue.h"
@@ -302,6 +304,8 @@ void TFM_Main::setTabOrder()
                               edtRRows, edtRCols, grdMatrixR, btnCopy, btnAbout, btnExit};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // A screen reader user has no mouse to reach the result with.
+    TabStopWhileAssisted(grdMatrixR);
     edtARow->setFocus(Qt::OtherFocusReason);
 }
 
@@ -422,6 +426,12 @@ void TFM_Main::btnCalculateClick()
     }
     grdMatrixR->setUpdatesEnabled(true);
     btnCopy->setEnabled(true);
+    // The focus stays on the button, so a screen reader would not otherwise learn that R changed.
+    const auto counted = [](int count, const QString& what) {
+        return QString::number(count) + u' ' + what + (count == 1 ? QString() : QStringLiteral("s"));
+    };
+    Announcer::announce(this, QStringLiteral("Result Matrix calculated, %1, %2")
+                                  .arg(counted(rows, QStringLiteral("row")), counted(cols, QStringLiteral("column"))));
 }
 
 void TFM_Main::btnCopyClick()

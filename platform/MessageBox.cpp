@@ -33,6 +33,9 @@ void showRealBox(const MessageBoxRequest& request)
     box.setEscapeButton(QMessageBox::Ok);
     // Modal for the whole application: every window waits until the box is dismissed.
     box.setWindowModality(Qt::ApplicationModal);
+    // A box of fixed size: a title and a close button, nothing to minimise or maximise (decorations
+    // drawn by Qt itself, as on Wayland, would offer them otherwise). Set last: the modality resets them.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QWidget* previousFocus = QApplication::focusWidget();
     box.exec();
     if (previousFocus)

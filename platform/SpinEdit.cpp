@@ -3,6 +3,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/SpinButtons.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -289,6 +290,10 @@ void SpinEdit::editorFocusIn()
     m_changedInSession = false;
     m_focusValue = m_accepted;
     m_wheelRemainder = 0;
+    // A screen reader speaks a value only when it differs from the last one it spoke, whichever
+    // control that came from; told the value once the focus has arrived, it speaks the next step.
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(this, &SpinEdit::announceValue, Qt::QueuedConnection);
 }
 
 void SpinEdit::editorFocusOut(Qt::FocusReason reason)
@@ -430,4 +435,14 @@ void SpinEdit::notifyChange()
     // A handler may throw (a value beyond 32 bits is a range check error for the window); the editor's
     // own state is complete by now, so reporting here leaves it consistent.
     RunGuarded([this] { emit propertiesChanged(); });
+    announceValue();
+}
+
+void SpinEdit::announceValue()
+{
+    // Said by the inner line edit: it is what has the focus, and a screen reader speaks only what does.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(m_edit, value());
+        QAccessible::updateAccessibility(&event);
+    }
 }

@@ -78,6 +78,7 @@ private:
     // Writes `text` when it differs from the present one and then notifies, once.
     void writeText(const QString& text);
     void notifyChange();
+    void announceValue();
 
     QLineEdit* m_edit = nullptr;
     SpinButtons* m_buttons = nullptr;

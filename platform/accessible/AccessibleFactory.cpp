@@ -22,12 +22,17 @@ QAccessibleInterface* platformInterface(const QString& className, QObject* objec
     // A plain top-level window is a frame to a screen reader, as a main window would be.
     if (className == QLatin1String("Form") && static_cast<QWidget*>(object)->isWindow())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    // A message that appears for a screen reader to speak wherever the focus is.
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     if (className == QLatin1String("StringGrid"))
         return new StringGridAccessible(static_cast<StringGrid*>(object));
     if (className == QLatin1String("GridInplaceEditor"))
         return new GridInplaceEditorAccessible(static_cast<GridInplaceEditor*>(object));
     if (className == QLatin1String("SpinEdit"))
-        return new SpinEditAccessible(static_cast<SpinEdit*>(object));
+        return new SpinEditFrameAccessible(static_cast<SpinEdit*>(object));
+    if (className == QLatin1String("QLineEdit") && SpinEditAccessible::editorOf(object) != nullptr)
+        return new SpinEditAccessible(static_cast<QLineEdit*>(object));
     if (className == QLatin1String("QLineEdit") && ReadOnlyTextAccessible::isMarked(object))
         return new ReadOnlyTextAccessible(static_cast<QLineEdit*>(object));
     return nullptr;

@@ -1,5 +1,6 @@
 #include "platform/accessible/GridCellAccessible.h"
 
+#include "platform/accessible/GridHeaderAccessible.h"
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
 
@@ -122,12 +123,21 @@ bool GridCellAccessible::isSelected() const
 
 QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const
 {
-    return {};
+    return headerCells(Qt::Horizontal, m_col);
 }
 
 QList<QAccessibleInterface*> GridCellAccessible::rowHeaderCells() const
 {
-    return {};
+    return headerCells(Qt::Vertical, m_row);
+}
+
+QList<QAccessibleInterface*> GridCellAccessible::headerCells(Qt::Orientation orientation, int index) const
+{
+    if (!isValid())
+        return {};
+    const auto* source = dynamic_cast<const GridHeaderSource*>(parent());
+    QAccessibleInterface* header = source ? source->headerCell(orientation, index) : nullptr;
+    return header ? QList<QAccessibleInterface*>{header} : QList<QAccessibleInterface*>{};
 }
 
 int GridCellAccessible::columnIndex() const

@@ -40,6 +40,7 @@ public:
 
 private:
     bool isCurrent() const;
+    QList<QAccessibleInterface*> headerCells(Qt::Orientation orientation, int index) const;
 
     QPointer<StringGrid> m_grid;
     int m_col;

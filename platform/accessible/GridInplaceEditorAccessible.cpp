@@ -1,7 +1,7 @@
 #include "platform/accessible/GridInplaceEditorAccessible.h"
 
 #include "platform/ErrorReport.h"
-#include "platform/accessible/AccessibleFactory.h"
+#include "platform/accessible/TextAroundOffset.h"
 #include "platform/grid/GridInplaceEditor.h"
 
 #include <algorithm>
@@ -165,20 +165,20 @@ void GridInplaceEditorAccessible::announceTextChange(GridInplaceEditor* editor, 
         return;
     if (removed.isEmpty()) {
         QAccessibleTextInsertEvent event(editor, int(position), inserted);
-        SendAccessibilityEvent(&event);
+        QAccessible::updateAccessibility(&event);
     } else if (inserted.isEmpty()) {
         QAccessibleTextRemoveEvent event(editor, int(position), removed);
-        SendAccessibilityEvent(&event);
+        QAccessible::updateAccessibility(&event);
     } else {
         QAccessibleTextUpdateEvent event(editor, int(position), removed, inserted);
-        SendAccessibilityEvent(&event);
+        QAccessible::updateAccessibility(&event);
     }
 }
 
 void GridInplaceEditorAccessible::announceCursor(GridInplaceEditor* editor)
 {
     QAccessibleTextCursorEvent event(editor, int(editor->cursorPosition()));
-    SendAccessibilityEvent(&event);
+    QAccessible::updateAccessibility(&event);
 }
 
 void GridInplaceEditorAccessible::announceSelection(GridInplaceEditor* editor)
@@ -188,5 +188,23 @@ void GridInplaceEditorAccessible::announceSelection(GridInplaceEditor* editor)
     QAccessibleTextSelectionEvent event(editor, selected ? int(editor->selectionStart()) : -1,
                                         selected ? int(editor->selectionEnd()) : -1);
     event.setCursorPosition(int(editor->cursorPosition()));
-    SendAccessibilityEvent(&event);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString GridInplaceEditorAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                      int* startOffset, int* endOffset) const
+{
+    return TextBeforeOffset(*this, offset, boundaryType, startOffset, endOffset);
+}
+
+QString GridInplaceEditorAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                     int* startOffset, int* endOffset) const
+{
+    return TextAfterOffset(*this, offset, boundaryType, startOffset, endOffset);
+}
+
+QString GridInplaceEditorAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                  int* startOffset, int* endOffset) const
+{
+    return TextAtOffset(*this, offset, boundaryType, startOffset, endOffset);
 }

@@ -32,6 +32,13 @@ public:
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
+    // Read around the offset only, so a long text answers as fast as a short one.
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                             int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                            int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
     int characterCount() const override;
     // Only the characters the box lays out have a place on screen.
     QRect characterRect(int offset) const override;

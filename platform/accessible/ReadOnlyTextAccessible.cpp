@@ -1,5 +1,8 @@
 #include "platform/accessible/ReadOnlyTextAccessible.h"
 
+#include "platform/accessible/LineEditGeometry.h"
+#include "platform/accessible/TextAroundOffset.h"
+
 #include <QLineEdit>
 
 #include <algorithm>
@@ -79,14 +82,14 @@ int ReadOnlyTextAccessible::characterCount() const
     return int(shown().size());
 }
 
-QRect ReadOnlyTextAccessible::characterRect(int) const
+QRect ReadOnlyTextAccessible::characterRect(int offset) const
 {
-    return {};
+    return LineEditCharacterRect(static_cast<const QLineEdit*>(widget()), offset);
 }
 
-int ReadOnlyTextAccessible::offsetAtPoint(const QPoint&) const
+int ReadOnlyTextAccessible::offsetAtPoint(const QPoint& point) const
 {
-    return -1;
+    return LineEditOffsetAtPoint(static_cast<const QLineEdit*>(widget()), point);
 }
 
 void ReadOnlyTextAccessible::scrollToSubstring(int, int) {}
@@ -106,4 +109,22 @@ void ReadOnlyTextAccessible::mark(QLineEdit* edit)
 bool ReadOnlyTextAccessible::isMarked(const QObject* object)
 {
     return object->property(MarkProperty).toBool();
+}
+
+QString ReadOnlyTextAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                 int* startOffset, int* endOffset) const
+{
+    return TextBeforeOffset(*this, offset, boundaryType, startOffset, endOffset);
+}
+
+QString ReadOnlyTextAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                int* startOffset, int* endOffset) const
+{
+    return TextAfterOffset(*this, offset, boundaryType, startOffset, endOffset);
+}
+
+QString ReadOnlyTextAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                             int* endOffset) const
+{
+    return TextAtOffset(*this, offset, boundaryType, startOffset, endOffset);
 }

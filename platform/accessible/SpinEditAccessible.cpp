@@ -1,40 +1,67 @@
 #include "platform/accessible/SpinEditAccessible.h"
 
 #include "platform/SpinEdit.h"
-#include "platform/accessible/AccessibleFactory.h"
+#include "platform/accessible/LineEditGeometry.h"
 
 #include <QLineEdit>
 
 #include <algorithm>
 
-SpinEditAccessible::SpinEditAccessible(SpinEdit* edit)
-    : QAccessibleWidget(edit, QAccessible::SpinBox)
+SpinEditAccessible::SpinEditAccessible(QLineEdit* innerEdit)
+    : QAccessibleWidget(innerEdit, QAccessible::SpinBox)
 {
-    // The interface lives exactly as long as the editor, so the editor is the connection's context.
-    QObject::connect(edit, &SpinEdit::propertiesChanged, edit, [edit] {
-        QAccessibleValueChangeEvent event(edit, edit->value());
-        SendAccessibilityEvent(&event);
-    });
 }
 
 SpinEditAccessible::~SpinEditAccessible() = default;
 
+SpinEdit* SpinEditAccessible::editorOf(QObject* object)
+{
+    auto* edit = object ? qobject_cast<SpinEdit*>(object->parent()) : nullptr;
+    return edit != nullptr && edit->lineEdit() == object ? edit : nullptr;
+}
+
 SpinEdit* SpinEditAccessible::spinEdit() const
 {
-    return static_cast<SpinEdit*>(widget());
+    return editorOf(widget());
+}
+
+QLineEdit* SpinEditAccessible::lineEdit() const
+{
+    return static_cast<QLineEdit*>(widget());
 }
 
 QString SpinEditAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Value)
-        return spinEdit()->text();
+    switch (t) {
+    case QAccessible::Name:
+        if (const QString own = spinEdit()->accessibleName(); !own.isEmpty())
+            return own;
+        break;
+    case QAccessible::Description:
+        if (const QString own = spinEdit()->accessibleDescription(); !own.isEmpty())
+            return own;
+        break;
+    case QAccessible::Value:
+        return lineEdit()->text();
+    default:
+        break;
+    }
     return QAccessibleWidget::text(t);
+}
+
+QAccessible::State SpinEditAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    return state;
 }
 
 void* SpinEditAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -47,9 +74,9 @@ void SpinEditAccessible::setCurrentValue(const QVariant& value)
 {
     bool ok = false;
     qint64 wanted = value.toLongLong(&ok);
-    if (!ok || !spinEdit()->isEnabled())
-        return;
     SpinEdit* edit = spinEdit();
+    if (!ok || !edit->isEnabled())
+        return;
     if (edit->maxValue() > edit->minValue())
         wanted = std::clamp(wanted, qint64(edit->minValue()), qint64(edit->maxValue()));
     if (wanted == edit->value())
@@ -72,4 +99,106 @@ QVariant SpinEditAccessible::minimumValue() const
 QVariant SpinEditAccessible::minimumStepSize() const
 {
     return SpinEdit::SmallStep;
+}
+
+void SpinEditAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = 0;
+    if (selectionIndex != 0 || !lineEdit()->hasSelectedText())
+        return;
+    *startOffset = int(lineEdit()->selectionStart());
+    *endOffset = int(lineEdit()->selectionEnd());
+}
+
+int SpinEditAccessible::selectionCount() const
+{
+    return lineEdit()->hasSelectedText() ? 1 : 0;
+}
+
+void SpinEditAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
+
+void SpinEditAccessible::removeSelection(int selectionIndex)
+{
+    if (selectionIndex == 0)
+        lineEdit()->deselect();
+}
+
+void SpinEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
+    if (selectionIndex != 0)
+        return;
+    const int size = characterCount();
+    const int start = std::clamp(startOffset, 0, size);
+    const int end = endOffset < 0 ? size : std::clamp(endOffset, 0, size);
+    lineEdit()->setSelection(start, end - start);
+}
+
+int SpinEditAccessible::cursorPosition() const
+{
+    return lineEdit()->cursorPosition();
+}
+
+void SpinEditAccessible::setCursorPosition(int position)
+{
+    lineEdit()->setCursorPosition(position);
+}
+
+QString SpinEditAccessible::text(int startOffset, int endOffset) const
+{
+    const QString all = lineEdit()->text();
+    const int start = std::clamp(startOffset, 0, int(all.size()));
+    const int end = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, start, int(all.size()));
+    return all.mid(start, end - start);
+}
+
+int SpinEditAccessible::characterCount() const
+{
+    return int(lineEdit()->text().size());
+}
+
+QRect SpinEditAccessible::characterRect(int offset) const
+{
+    return LineEditCharacterRect(lineEdit(), offset);
+}
+
+int SpinEditAccessible::offsetAtPoint(const QPoint& point) const
+{
+    return LineEditOffsetAtPoint(lineEdit(), point);
+}
+
+void SpinEditAccessible::scrollToSubstring(int, int) {}
+
+QString SpinEditAccessible::attributes(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+SpinEditFrameAccessible::SpinEditFrameAccessible(SpinEdit* edit)
+    : QAccessibleWidget(edit, QAccessible::Client)
+{
+}
+
+SpinEditFrameAccessible::~SpinEditFrameAccessible() = default;
+
+QString SpinEditFrameAccessible::text(QAccessible::Text t) const
+{
+    // The name belongs to the spin button inside; said twice it would be noise.
+    if (t == QAccessible::Name || t == QAccessible::Description)
+        return {};
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State SpinEditFrameAccessible::state() const
+{
+    // The focus is the spin button's alone.
+    QAccessible::State state = QAccessibleWidget::state();
+    state.focusable = false;
+    state.focused = false;
+    return state;
 }

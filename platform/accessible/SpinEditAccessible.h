@@ -2,19 +2,25 @@
 
 #include <QAccessibleWidget>
 
+class QLineEdit;
 class SpinEdit;
 
-// A SpinEdit as assistive technology sees it: a spin box whose value, minimum and maximum are the
-// editor's, announcing every change of its text as a value change.
-class SpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+// A SpinEdit as assistive technology sees it: one spin button carrying the editor's name, value,
+// minimum, maximum and text. It is the interface of the editor's inner line edit, since that is what
+// takes the focus: a screen reader then hears the focus, the typing and every value change from the
+// one object it follows. The SpinEdit itself is only an unnamed frame around it.
+class SpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public QAccessibleTextInterface
 {
 public:
-    explicit SpinEditAccessible(SpinEdit* edit);
+    explicit SpinEditAccessible(QLineEdit* innerEdit);
     ~SpinEditAccessible() override;
 
+    // The editor whose inner line edit `object` is, or null.
+    static SpinEdit* editorOf(QObject* object);
     SpinEdit* spinEdit() const;
 
     QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     QVariant currentValue() const override;
@@ -22,4 +28,32 @@ public:
     QVariant maximumValue() const override;
     QVariant minimumValue() const override;
     QVariant minimumStepSize() const override;
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    QLineEdit* lineEdit() const;
+};
+
+// The SpinEdit widget around its line edit and buttons: a nameless frame a screen reader passes over.
+class SpinEditFrameAccessible : public QAccessibleWidget
+{
+public:
+    explicit SpinEditFrameAccessible(SpinEdit* edit);
+    ~SpinEditFrameAccessible() override;
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
 };

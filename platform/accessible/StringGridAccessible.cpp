@@ -1,12 +1,9 @@
 #include "platform/accessible/StringGridAccessible.h"
 
-#include "platform/accessible/AccessibleFactory.h"
 #include "platform/accessible/GridCellAccessible.h"
+#include "platform/accessible/GridHeaderAccessible.h"
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
-
-#include <QMetaObject>
-#include <QVariant>
 
 #include <algorithm>
 #include <limits>
@@ -17,15 +14,19 @@ namespace {
 constexpr int ColPitch = StringGrid::DefaultColWidth + StringGrid::GridLineWidth;
 constexpr int RowPitch = StringGrid::DefaultRowHeight + StringGrid::GridLineWidth;
 
+// Counts and indexes are below 2^31, so a cell's key leaves bits 63 and 31 free to mark the headers:
+// a column header keeps its column in the high half, a row header its row in the low half.
+constexpr quint64 ColumnHeaderBit = quint64(1) << 63;
+constexpr quint64 RowHeaderBit = quint64(1) << 31;
+
 quint64 cellKey(int col, int row)
 {
     return (quint64(quint32(col)) << 32) | quint32(row);
 }
 
-void send(QAccessibleInterface* iface, QAccessible::Event type)
+quint64 headerKey(Qt::Orientation orientation, int index)
 {
-    QAccessibleEvent event(iface, type);
-    SendAccessibilityEvent(&event);
+    return orientation == Qt::Horizontal ? ColumnHeaderBit | cellKey(index, 0) : RowHeaderBit | cellKey(0, index);
 }
 
 } // namespace
@@ -197,28 +198,45 @@ bool StringGridAccessible::unselectColumn(int)
 
 void StringGridAccessible::modelChange(QAccessibleTableModelChangeEvent*)
 {
-    // Cells that fell outside the counts are gone; the rest stay as they are.
-    const int cols = grid()->colCount();
-    const int rows = grid()->rowCount();
+    // Cells and headers that fell outside the counts are gone; the rest stay as they are.
     std::vector<quint64> outside;
-    for (auto it = m_cells.cbegin(); it != m_cells.cend(); ++it) {
-        const int col = int(it.key() >> 32);
-        const int row = int(it.key() & 0xFFFFFFFFu);
-        if (col >= cols || row >= rows)
+    for (auto it = m_cells.cbegin(); it != m_cells.cend(); ++it)
+        if (isOutside(it.key()))
             outside.push_back(it.key());
-    }
     for (const quint64 key : outside)
         forgetCell(key);
+}
+
+QAccessibleInterface* StringGridAccessible::headerCell(Qt::Orientation orientation, int index) const
+{
+    if (index < 0 || index >= (orientation == Qt::Vertical ? grid()->rowCount() : grid()->colCount()))
+        return nullptr;
+    const quint64 key = headerKey(orientation, index);
+    if (QAccessibleInterface* known = cached(key))
+        return known;
+    return remember(key, new GridHeaderAccessible(grid(), orientation, index));
+}
+
+bool StringGridAccessible::isOutside(quint64 key) const
+{
+    if (key & ColumnHeaderBit)
+        return int((key & ~ColumnHeaderBit) >> 32) >= grid()->colCount();
+    if (key & RowHeaderBit)
+        return int(key & ~RowHeaderBit) >= grid()->rowCount();
+    return int(key >> 32) >= grid()->colCount() || int(key & 0xFFFFFFFFu) >= grid()->rowCount();
 }
 
 QAccessibleInterface* StringGridAccessible::cell(int col, int row) const
 {
     if (QAccessibleInterface* known = cachedCell(col, row))
         return known;
+    return remember(cellKey(col, row), new GridCellAccessible(grid(), col, row));
+}
+
+QAccessibleInterface* StringGridAccessible::remember(quint64 key, QAccessibleInterface* made) const
+{
     if (m_order.size() >= std::size_t(MaxCachedCells))
         const_cast<StringGridAccessible*>(this)->forgetCell(m_order.front());
-    auto* made = new GridCellAccessible(grid(), col, row);
-    const quint64 key = cellKey(col, row);
     m_cells.insert(key, QAccessible::registerAccessibleInterface(made));
     m_order.push_back(key);
     return made;
@@ -226,7 +244,12 @@ QAccessibleInterface* StringGridAccessible::cell(int col, int row) const
 
 QAccessibleInterface* StringGridAccessible::cachedCell(int col, int row) const
 {
-    const auto found = m_cells.constFind(cellKey(col, row));
+    return cached(cellKey(col, row));
+}
+
+QAccessibleInterface* StringGridAccessible::cached(quint64 key) const
+{
+    const auto found = m_cells.constFind(key);
     return found == m_cells.cend() ? nullptr : QAccessible::accessibleInterface(*found);
 }
 
@@ -249,91 +272,4 @@ void StringGridAccessible::forgetCell(quint64 key)
     QAccessible::deleteAccessibleInterface(*found);
     m_cells.erase(found);
     m_order.erase(std::find(m_order.begin(), m_order.end(), key));
-}
-
-void StringGridAccessible::sendCurrentCellEvents()
-{
-    StringGrid* g = grid();
-    // The in-place editor is what has the focus while typing; it says which cell it edits.
-    g->inplaceEditor()->setAccessibleName(QStringLiteral("%1 row %2 column %3")
-                                              .arg(g->accessibleName())
-                                              .arg(qint64(g->row()) + 1)
-                                              .arg(qint64(g->col()) + 1));
-    QAccessibleInterface* current = currentCell();
-    send(current, QAccessible::Selection);
-    if (gridHasFocus())
-        send(current, QAccessible::Focus);
-}
-
-StringGridAccessible* StringGridAccessible::of(StringGrid* grid)
-{
-    if (!AccessibilityActive())
-        return nullptr;
-    return dynamic_cast<StringGridAccessible*>(QAccessible::queryAccessibleInterface(grid));
-}
-
-void StringGridAccessible::notifyCurrentCellMoved(StringGrid* grid)
-{
-    if (StringGridAccessible* iface = of(grid))
-        iface->sendCurrentCellEvents();
-}
-
-void StringGridAccessible::notifyFocusIn(StringGrid* grid)
-{
-    // One announcement however many focus-in events arrive before it goes out.
-    static constexpr char Pending[] = "quorlinFocusAnnouncementPending";
-    if (of(grid) == nullptr || grid->property(Pending).toBool())
-        return;
-    grid->setProperty(Pending, true);
-    // Qt announces the grid itself once the focus has arrived; the cell follows it, so that it is the
-    // last word a screen reader hears.
-    QMetaObject::invokeMethod(
-        grid,
-        [grid] {
-            grid->setProperty(Pending, false);
-            if (StringGridAccessible* iface = of(grid); iface != nullptr && iface->gridHasFocus())
-                iface->sendCurrentCellEvents();
-        },
-        Qt::QueuedConnection);
-}
-
-void StringGridAccessible::notifyCellWritten(StringGrid* grid, int col, int row)
-{
-    StringGridAccessible* iface = of(grid);
-    if (iface == nullptr || col < 0 || row < 0 || col >= grid->colCount() || row >= grid->rowCount())
-        return;
-    // Only a cell someone has looked at, or the one being edited, can be announced.
-    const bool current = col == grid->col() && row == grid->row();
-    if (QAccessibleInterface* cell = current ? iface->cell(col, row) : iface->cachedCell(col, row)) {
-        send(cell, QAccessible::NameChanged);
-        QAccessibleValueChangeEvent event(cell, grid->cell(col, row));
-        SendAccessibilityEvent(&event);
-    }
-}
-
-void StringGridAccessible::notifyCountChanged(StringGrid* grid, Qt::Orientation counted, int oldCount, int newCount)
-{
-    StringGridAccessible* iface = of(grid);
-    if (iface == nullptr || oldCount == newCount)
-        return;
-    const bool rows = counted == Qt::Vertical;
-    const bool grown = newCount > oldCount;
-    using Change = QAccessibleTableModelChangeEvent;
-    Change event(grid, rows ? (grown ? Change::RowsInserted : Change::RowsRemoved)
-                            : (grown ? Change::ColumnsInserted : Change::ColumnsRemoved));
-    const int first = std::min(oldCount, newCount);
-    const int last = std::max(oldCount, newCount) - 1;
-    if (rows) {
-        event.setFirstRow(first);
-        event.setLastRow(last);
-    } else {
-        event.setFirstColumn(first);
-        event.setLastColumn(last);
-    }
-    // Qt's layer hands the change to the table only while a bridge listens, never with a test's sink; the
-    // cached cells follow it either way.
-    iface->modelChange(&event);
-    SendAccessibilityEvent(&event);
-    if (!grown)
-        iface->sendCurrentCellEvents(); // the current cell may have been pulled inside
 }

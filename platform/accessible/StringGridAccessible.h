@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/accessible/GridHeaderAccessible.h"
+
 #include <QAccessibleWidget>
 #include <QHash>
 
@@ -7,11 +9,11 @@
 
 class StringGrid;
 
-// A StringGrid as assistive technology sees it: a table with the grid's counts whose cells are made
-// only when asked for. The most recently made cells are kept so that a screen reader gets the same
-// interface back; older ones are released, so a grid of 2147483647 rows never holds more than
-// MaxCachedCells of them.
-class StringGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface
+// A StringGrid as assistive technology sees it: a table with the grid's counts whose cells (and the
+// row and column headers they report) are made only when asked for. The most recently made ones are
+// kept so that a screen reader gets the same interface back; older ones are released, so a grid of
+// 2147483647 rows never holds more than MaxCachedCells of them.
+class StringGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface, public GridHeaderSource
 {
 public:
     static constexpr int MaxCachedCells = 1024;
@@ -49,22 +51,20 @@ public:
     bool unselectColumn(int column) override;
     void modelChange(QAccessibleTableModelChangeEvent* event) override;
 
+    QAccessibleInterface* headerCell(Qt::Orientation orientation, int index) const override;
+
+    // Cells and headers made and not yet released.
     int cachedCellCount() const { return int(m_cells.size()); }
 
-    // What the grid tells the accessibility layer; each does nothing while it is inactive.
-    static void notifyCurrentCellMoved(StringGrid* grid);
-    static void notifyFocusIn(StringGrid* grid);
-    static void notifyCellWritten(StringGrid* grid, int col, int row);
-    static void notifyCountChanged(StringGrid* grid, Qt::Orientation counted, int oldCount, int newCount);
-
 private:
-    static StringGridAccessible* of(StringGrid* grid);
     QAccessibleInterface* cell(int col, int row) const;
     QAccessibleInterface* cachedCell(int col, int row) const;
+    QAccessibleInterface* cached(quint64 key) const;
+    QAccessibleInterface* remember(quint64 key, QAccessibleInterface* made) const;
     QAccessibleInterface* currentCell() const;
     bool gridHasFocus() const;
+    bool isOutside(quint64 key) const;
     void forgetCell(quint64 key);
-    void sendCurrentCellEvents();
 
     mutable QHash<quint64, QAccessible::Id> m_cells;
     // Keys in the order their cells were made, oldest first.

@@ -3,7 +3,6 @@
 
 #include "platform/ColorValue.h"
 #include "platform/ErrorReport.h"
-#include "platform/accessible/StringGridAccessible.h"
 #include "platform/grid/GridInplaceEditor.h"
 
 #include <QApplication>
@@ -105,7 +104,7 @@ void StringGrid::setRowCount(int count)
         scrollIntoView();
     placeEditor();
     viewport()->update();
-    StringGridAccessible::notifyCountChanged(this, Qt::Vertical, oldCount, m_rowCount);
+    announceCountChange(Qt::Vertical, oldCount, m_rowCount);
 }
 
 void StringGrid::setColCount(int count)
@@ -124,7 +123,7 @@ void StringGrid::setColCount(int count)
         scrollIntoView();
     placeEditor();
     viewport()->update();
-    StringGridAccessible::notifyCountChanged(this, Qt::Horizontal, oldCount, m_colCount);
+    announceCountChange(Qt::Horizontal, oldCount, m_colCount);
 }
 
 QString StringGrid::cell(int col, int row) const
@@ -143,7 +142,7 @@ void StringGrid::setCell(int col, int row, const QString& text)
         m_editor->setText(text);
     }
     updateCell(col, row);
-    StringGridAccessible::notifyCellWritten(this, col, row);
+    announceCellWritten(col, row);
 }
 
 void StringGrid::setEditable(bool on)
@@ -323,7 +322,7 @@ void StringGrid::moveCurrent(qint64 col, qint64 row)
         m_col = newCol;
         m_row = newRow;
         updateCell(m_col, m_row);
-        StringGridAccessible::notifyCurrentCellMoved(this);
+        announceCurrentCell();
     }
     scrollIntoView();
 }
@@ -498,7 +497,7 @@ void StringGrid::focusInEvent(QFocusEvent*)
     if (m_editorOpen)
         m_editor->setFocus(Qt::OtherFocusReason);
     updateCell(m_col, m_row);
-    StringGridAccessible::notifyFocusIn(this);
+    announceFocusIn();
 }
 
 void StringGrid::focusOutEvent(QFocusEvent*)
@@ -669,5 +668,5 @@ void StringGrid::onEditorTextChanged(const QString& text)
         m_cells.remove(cellKey(m_col, m_row));
     else
         m_cells.insert(cellKey(m_col, m_row), text);
-    StringGridAccessible::notifyCellWritten(this, m_col, m_row);
+    announceCellWritten(m_col, m_row);
 }

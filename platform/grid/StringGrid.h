@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QHash>
 #include <QPoint>
 #include <QString>
@@ -122,6 +123,13 @@ private:
 
     bool isScrollBar(const QWidget* widget) const;
 
+    // What the grid tells assistive technology (StringGridAnnounce.cpp); nothing while none listens.
+    void announceCountChange(Qt::Orientation counted, int oldCount, int newCount);
+    void announceCurrentCell();
+    void announceFocusIn();
+    void announceCellWritten(int col, int row);
+    void sendCellEvent(int col, int row, QAccessible::Event type);
+
     void dragTo(const QPoint& pos, bool step);
     void onDragTimer();
     void stopDrag();
@@ -149,4 +157,5 @@ private:
     Qt::FocusPolicy m_heldFocusPolicy = Qt::StrongFocus;
     bool m_updatingBars = false;
     bool m_barsAgain = false;
+    bool m_focusAnnouncementPending = false;
 };

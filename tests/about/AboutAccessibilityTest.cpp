@@ -2,9 +2,13 @@
 
 #include "controls/accessible/ZelLinkLabelAccessible.h"
 #include "platform/OpenUrl.h"
+#include "tests/support/AccessibilityUpdates.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +60,49 @@ TEST(AboutAccessibility, DialogNamedAboutReadsItsLabelsAndPressesTheLinkThroughT
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(opened, std::vector<QString>{QStringLiteral("http://www.zelmoor.example/")});
     SetUrlOpener(previous);
+}
+
+TEST(AboutAccessibility, TheLinkIsATabStopAfterOkWhileAssistiveTechnologyListensAndEnterOpensIt)
+{
+    std::vector<QString> opened;
+    const UrlOpener previous = SetUrlOpener([&](const QString& url) { opened.push_back(url); });
+    TfrmAbout dialog;
+    auto* link = dialog.findChild<QWidget*>(QStringLiteral("lblWebsite"));
+    auto* ok = dialog.findChild<QWidget*>(QStringLiteral("btnOk"));
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ok); // no other stop without assistive technology
+    {
+        AccessibilityUpdates listening([](QAccessibleEvent*) {});
+        QTest::keyClick(ok, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), link);
+        QTest::keyClick(link, Qt::Key_Return);
+        QTest::keyClick(link, Qt::Key_Space);
+        EXPECT_EQ(opened.size(), 2U);
+        EXPECT_TRUE(dialog.isVisible()); // Enter on the link is not the dialog's Ok
+    }
+    EXPECT_EQ(link->focusPolicy(), Qt::NoFocus);
+    SetUrlOpener(previous);
+}
+
+TEST(AboutAccessibility, TheBoxIsTransientForTheWindowItIsShownOver)
+{
+    QWidget owner;
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    TfrmAbout dialog;
+    QWindow* parentSeen = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        parentSeen = dialog.windowHandle()->transientParent();
+        dialog.accept();
+    });
+    dialog.ShowModal(&owner);
+    EXPECT_EQ(parentSeen, owner.windowHandle());
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "CalculatorFixture.h"
 
+#include "platform/SpinEdit.h"
 #include "platform/grid/GridInplaceEditor.h"
+#include "platform/grid/StringGrid.h"
 #include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <functional>
 
@@ -194,6 +197,58 @@ TEST_F(AccessibilityTest, SettingTheSpinBoxValueActsLikeAStep)
     EXPECT_EQ(part<SpinEdit>("edtBCol")->value(), 20);
     EXPECT_EQ(part<StringGrid>("grdMatrixB")->colCount(), 20);
     EXPECT_EQ(part<QLineEdit>("edtRCols")->text(), QStringLiteral("20"));
+}
+
+TEST_F(AccessibilityTest, ResultIsATabStopAfterCalculateOnlyWhileAssistiveTechnologyListens)
+{
+    auto* calculateButton = part<QPushButton>("btnCalculate");
+    const auto tabFromCalculate = [calculateButton] {
+        calculateButton->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(calculateButton, Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tabFromCalculate(), part<StringGrid>("grdMatrixR")); // the recorder switched it on
+    QAccessible::setActive(false);
+    EXPECT_EQ(tabFromCalculate(), part<QPushButton>("btnAbout")); // Copy is not enabled yet
+    QAccessible::setActive(true);
+    EXPECT_EQ(tabFromCalculate(), part<StringGrid>("grdMatrixR"));
+}
+
+TEST_F(AccessibilityTest, ASuccessfulCalculateIsAnnouncedWithTheResultsSize)
+{
+    setDimensions(2, 1, 1);
+    fill(part<StringGrid>("grdMatrixA"), {{"1"}, {"2"}});
+    fill(part<StringGrid>("grdMatrixB"), {{"3"}});
+    recorder.clear();
+    calculate();
+    const auto shown = std::find_if(recorder.events().cbegin(), recorder.events().cend(),
+                                    [](const auto& e) { return e.type == QAccessible::ObjectShow; });
+    ASSERT_NE(shown, recorder.events().cend());
+    EXPECT_EQ(shown->role, QAccessible::Notification);
+    EXPECT_EQ(shown->name, QStringLiteral("Result Matrix calculated, 2 rows, 1 column"));
+    recorder.clear();
+    calculate(); // said again each time
+    EXPECT_EQ(recorder.count(QAccessible::ObjectShow, QStringLiteral("Result Matrix calculated, 2 rows, 1 column")), 1);
+
+    // A failed Calculate announces nothing of the kind.
+    part<StringGrid>("grdMatrixA")->setCell(0, 0, QStringLiteral("x"));
+    recorder.clear();
+    calculate();
+    EXPECT_EQ(recorder.count(QAccessible::ObjectShow, QStringLiteral("Result Matrix calculated, 2 rows, 1 column")), 0);
+}
+
+TEST_F(AccessibilityTest, CountDisplaysPlaceTheirCharactersOnScreen)
+{
+    setDimensions(12, 3, 4);
+    QAccessibleInterface* count = find(QAccessible::EditableText, QStringLiteral("Result Matrix rows"));
+    ASSERT_NE(count, nullptr);
+    const QRect first = count->textInterface()->characterRect(0);
+    const QRect second = count->textInterface()->characterRect(1);
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_TRUE(count->rect().contains(first));
+    EXPECT_EQ(second.left(), first.right() + 1);
+    EXPECT_EQ(count->textInterface()->offsetAtPoint(second.center()), 1);
+    EXPECT_TRUE(count->textInterface()->characterRect(2).isEmpty());
 }
 
 } // namespace
