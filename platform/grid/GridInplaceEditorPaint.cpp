@@ -20,6 +20,39 @@ constexpr int CaretWidth = 1;
 constexpr qsizetype MaxShown = 1024;
 // Wide enough for any line the box lays out: it never wraps.
 constexpr qreal UnboundedWidth = 1e6;
+// A box shows a few characters, so the view looks at a short stretch of text first, and at longer ones
+// only when the characters are narrow.
+constexpr qsizetype FirstStretch = 64;
+constexpr qsizetype StretchGrowth = 4;
+
+// Hands each grapheme from `from` onwards (or before it, backwards) to `visit(start, end)` until it
+// returns false or MaxShown characters have gone by.
+template <typename Visit>
+void walkGraphemes(const LineText& line, qsizetype from, bool forward, Visit visit)
+{
+    const qsizetype limit = forward ? std::min(line.size(), from + MaxShown) : std::max<qsizetype>(0, from - MaxShown);
+    qsizetype at = from;
+    for (qsizetype reach = FirstStretch; forward ? at < limit : at > limit; reach *= StretchGrowth) {
+        // A stretch's outer piece may be part of a grapheme that goes on: the next stretch takes it whole.
+        if (forward) {
+            const qsizetype to = std::min(limit, at + reach);
+            const QList<qsizetype> stops = line.graphemeBoundaries(at, to);
+            const qsizetype usable = to < limit && stops.size() > 2 ? stops.size() - 1 : stops.size();
+            for (qsizetype i = 1; i < usable; ++i)
+                if (!visit(stops[i - 1], stops[i]))
+                    return;
+            at = stops[usable - 1];
+        } else {
+            const qsizetype start = std::max(limit, at - reach);
+            const QList<qsizetype> stops = line.graphemeBoundaries(start, at);
+            const qsizetype first = start > limit && stops.size() > 2 ? 1 : 0;
+            for (qsizetype i = stops.size() - 1; i > first; --i)
+                if (!visit(stops[i - 1], stops[i]))
+                    return;
+            at = stops[first];
+        }
+    }
+}
 
 } // namespace
 
@@ -46,13 +79,15 @@ int GridInplaceEditor::advance(qsizetype from, qsizetype to) const
 qsizetype GridInplaceEditor::visibleEnd() const
 {
     const int width = textArea().width();
-    const QList<qsizetype> stops = m_line.graphemeBoundaries(m_first, m_first + MaxShown);
     qsizetype end = m_first;
     int x = 0;
-    for (qsizetype i = 1; i < stops.size() && x <= width; ++i) {
-        x += advance(stops[i - 1], stops[i]);
-        end = stops[i];
-    }
+    walkGraphemes(m_line, m_first, true, [&](qsizetype from, qsizetype to) {
+        if (x > width)
+            return false;
+        x += advance(from, to);
+        end = to;
+        return true;
+    });
     return end;
 }
 
@@ -65,15 +100,17 @@ int GridInplaceEditor::xOf(qsizetype position) const
 
 qsizetype GridInplaceEditor::positionAt(int x) const
 {
-    const QList<qsizetype> stops = m_line.graphemeBoundaries(m_first, m_first + MaxShown);
+    qsizetype position = m_first;
     int left = 0;
-    for (qsizetype i = 1; i < stops.size(); ++i) {
-        const int width = advance(stops[i - 1], stops[i]);
+    walkGraphemes(m_line, m_first, true, [&](qsizetype from, qsizetype to) {
+        const int width = advance(from, to);
         if (x < left + width / 2)
-            return stops[i - 1];
+            return false;
         left += width;
-    }
-    return stops.back();
+        position = to;
+        return true;
+    });
+    return position;
 }
 
 QRect GridInplaceEditor::characterRect(qsizetype position) const
@@ -123,29 +160,29 @@ void GridInplaceEditor::scrollToCursor()
         m_first = cursor;
     } else if (cursor - m_first >= MaxShown || xOf(cursor) + caretWidth > width) {
         // The caret goes to the right edge, with as much text before it as fits.
-        const QList<qsizetype> stops = m_line.graphemeBoundaries(cursor - MaxShown, cursor);
         qsizetype first = cursor;
         int used = caretWidth;
-        for (qsizetype i = stops.size() - 1; i > 0; --i) {
-            const int w = advance(stops[i - 1], stops[i]);
+        walkGraphemes(m_line, cursor, false, [&](qsizetype from, qsizetype to) {
+            const int w = advance(from, to);
             if (used + w > width)
-                break;
+                return false;
             used += w;
-            first = stops[i - 1];
-        }
+            first = from;
+            return true;
+        });
         m_first = first;
     }
     // Text deleted at the end of a scrolled line: the text moves back in rather than leave a gap.
     if (m_first > 0 && m_line.size() - m_first < MaxShown) {
         int used = xOf(m_line.size()) + caretWidth;
-        const QList<qsizetype> stops = m_line.graphemeBoundaries(m_first - MaxShown, m_first);
-        for (qsizetype i = stops.size() - 1; i > 0; --i) {
-            const int w = advance(stops[i - 1], stops[i]);
+        walkGraphemes(m_line, m_first, false, [&](qsizetype from, qsizetype to) {
+            const int w = advance(from, to);
             if (used + w > width)
-                break;
+                return false;
             used += w;
-            m_first = stops[i - 1];
-        }
+            m_first = from;
+            return true;
+        });
     }
 }
 

@@ -6,9 +6,11 @@ namespace {
 // from the end of the stretch looked at is where it would be in the whole text.
 constexpr qsizetype BoundaryContext = 32;
 // How far a step looks for its boundary at once. A grapheme longer than its reach (only contrived text
-// has one) is taken in pieces; a longer word is followed stretch by stretch.
+// has one) is taken in pieces; a longer word is followed stretch by stretch, each longer than the last.
 constexpr qsizetype GraphemeReach = 128;
-constexpr qsizetype WordReach = 4096;
+constexpr qsizetype FirstWordReach = 256;
+constexpr qsizetype MaxWordReach = 65536;
+constexpr qsizetype ReachGrowth = 4;
 // The history forgets its oldest steps beyond either bound, so that editing never hoards memory; the
 // latest step is always kept, however long.
 constexpr std::size_t MaxUndoSteps = 4096;
@@ -162,9 +164,9 @@ qsizetype LineText::boundaryAfter(QTextBoundaryFinder::BoundaryType type, qsizet
                                   bool bounded) const
 {
     const qsizetype size = m_text.size();
-    const qsizetype reach = bounded ? GraphemeReach : WordReach;
+    qsizetype reach = bounded ? GraphemeReach : FirstWordReach;
     qsizetype at = std::clamp<qsizetype>(position, 0, size);
-    while (at < size) {
+    for (; at < size; reach = std::min(reach * ReachGrowth, MaxWordReach)) {
         const qsizetype from = stretchStart(m_text, at - BoundaryContext);
         const qsizetype to = std::min(size, at + reach + BoundaryContext);
         // Boundaries beyond this one may be an effect of the stretch ending where the text goes on.
@@ -188,9 +190,9 @@ qsizetype LineText::boundaryBefore(QTextBoundaryFinder::BoundaryType type, qsize
                                    bool bounded) const
 {
     const qsizetype size = m_text.size();
-    const qsizetype reach = bounded ? GraphemeReach : WordReach;
+    qsizetype reach = bounded ? GraphemeReach : FirstWordReach;
     qsizetype at = std::clamp<qsizetype>(position, 0, size);
-    while (at > 0) {
+    for (; at > 0; reach = std::min(reach * ReachGrowth, MaxWordReach)) {
         const qsizetype from = stretchStart(m_text, at - reach - BoundaryContext);
         const qsizetype to = std::min(size, at + BoundaryContext);
         const qsizetype trusted = from == 0 ? 0 : stretchStart(m_text, from + BoundaryContext);
