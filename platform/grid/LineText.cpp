@@ -1,5 +1,7 @@
 #include "platform/grid/LineText.h"
 
+#include <array>
+
 namespace {
 
 // The rules that place a boundary look at a few characters on either side of it; a boundary this far
@@ -11,6 +13,8 @@ constexpr qsizetype GraphemeReach = 128;
 constexpr qsizetype FirstWordReach = 256;
 constexpr qsizetype MaxWordReach = 65536;
 constexpr qsizetype ReachGrowth = 4;
+// A short stretch's boundary attributes (a byte a character) stay on the stack instead of the heap.
+constexpr std::size_t StackAttributes = 2048;
 // The history forgets its oldest steps beyond either bound, so that editing never hoards memory; the
 // latest step is always kept, however long.
 constexpr std::size_t MaxUndoSteps = 4096;
@@ -152,7 +156,9 @@ QList<qsizetype> LineText::graphemeBoundaries(qsizetype from, qsizetype to) cons
         return boundaries;
     const qsizetype start = stretchStart(m_text, from - BoundaryContext);
     const qsizetype end = std::min(m_text.size(), to + BoundaryContext);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, m_text.constData() + start, end - start);
+    std::array<unsigned char, StackAttributes> attributes;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, m_text.constData() + start, end - start,
+                               attributes.data(), attributes.size());
     finder.setPosition(from - start);
     for (qsizetype b = finder.toNextBoundary(); b >= 0 && start + b < to; b = finder.toNextBoundary())
         boundaries.append(start + b);
@@ -165,13 +171,14 @@ qsizetype LineText::boundaryAfter(QTextBoundaryFinder::BoundaryType type, qsizet
 {
     const qsizetype size = m_text.size();
     qsizetype reach = bounded ? GraphemeReach : FirstWordReach;
+    std::array<unsigned char, StackAttributes> attributes;
     qsizetype at = std::clamp<qsizetype>(position, 0, size);
     for (; at < size; reach = std::min(reach * ReachGrowth, MaxWordReach)) {
         const qsizetype from = stretchStart(m_text, at - BoundaryContext);
         const qsizetype to = std::min(size, at + reach + BoundaryContext);
         // Boundaries beyond this one may be an effect of the stretch ending where the text goes on.
         qsizetype trusted = to == size ? size : to - BoundaryContext;
-        QTextBoundaryFinder finder(type, m_text.constData() + from, to - from);
+        QTextBoundaryFinder finder(type, m_text.constData() + from, to - from, attributes.data(), attributes.size());
         finder.setPosition(at - from);
         for (qsizetype b = finder.toNextBoundary(); b >= 0 && from + b <= trusted; b = finder.toNextBoundary())
             if (from + b == size || accept(from + b))
@@ -191,12 +198,13 @@ qsizetype LineText::boundaryBefore(QTextBoundaryFinder::BoundaryType type, qsize
 {
     const qsizetype size = m_text.size();
     qsizetype reach = bounded ? GraphemeReach : FirstWordReach;
+    std::array<unsigned char, StackAttributes> attributes;
     qsizetype at = std::clamp<qsizetype>(position, 0, size);
     for (; at > 0; reach = std::min(reach * ReachGrowth, MaxWordReach)) {
         const qsizetype from = stretchStart(m_text, at - reach - BoundaryContext);
         const qsizetype to = std::min(size, at + BoundaryContext);
         const qsizetype trusted = from == 0 ? 0 : stretchStart(m_text, from + BoundaryContext);
-        QTextBoundaryFinder finder(type, m_text.constData() + from, to - from);
+        QTextBoundaryFinder finder(type, m_text.constData() + from, to - from, attributes.data(), attributes.size());
         finder.setPosition(at - from);
         for (qsizetype b = finder.toPreviousBoundary(); b >= 0 && from + b >= trusted; b = finder.toPreviousBoundary())
             if (from + b == 0 || accept(from + b))
