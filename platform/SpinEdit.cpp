@@ -4,12 +4,16 @@
 #include "platform/SpinButtons.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -126,6 +130,15 @@ bool keyTypesText(const QKeyEvent* event)
     return c.isPrint() || c.category() == QChar::Other_PrivateUse || c.isHighSurrogate();
 }
 
+// The text up to its first line break (CR, LF or CR LF), all of it when it has none.
+QString firstLine(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\n' || text[i] == u'\r')
+            return text.left(i);
+    return text;
+}
+
 } // namespace
 
 SpinEdit::SpinEdit(QWidget* parent)
@@ -230,6 +243,16 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
         return filterInputMethod(static_cast<QInputMethodEvent*>(event));
     case QEvent::Wheel:
         return filterWheel(static_cast<QWheelEvent*>(event));
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton
+            && QGuiApplication::clipboard()->supportsSelection()) {
+            m_edit->deselect();
+            pasteFirstLine(QClipboard::Selection);
+            return true;
+        }
+        break;
+    case QEvent::ContextMenu:
+        return showContextMenu(static_cast<QContextMenuEvent*>(event));
     case QEvent::FocusIn:
         editorFocusIn();
         break;
@@ -244,6 +267,10 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
 
 bool SpinEdit::filterKeyPress(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFirstLine(QClipboard::Clipboard);
+        return true;
+    }
     if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         switch (event->key()) {
         case Qt::Key_Up:
@@ -277,6 +304,27 @@ bool SpinEdit::filterInputMethod(QInputMethodEvent* event)
     if (onlyAllowedCharacters(event->commitString()))
         return false;
     beep();
+    return true;
+}
+
+void SpinEdit::pasteFirstLine(QClipboard::Mode mode)
+{
+    const QString text = firstLine(QGuiApplication::clipboard()->text(mode));
+    // What the line editor's own paste would do with that text: replace the selection, then tell.
+    if (!text.isEmpty() || m_edit->hasSelectedText())
+        m_edit->insert(text);
+}
+
+bool SpinEdit::showContextMenu(const QContextMenuEvent* event)
+{
+    QMenu* menu = m_edit->createStandardContextMenu();
+    // The line editor's own menu, but its Paste item pastes as the keys do. The line editor connects its
+    // items by name, so only the name finds the connection to take away.
+    for (QAction* action : menu->actions())
+        if (disconnect(action, SIGNAL(triggered()), m_edit, SLOT(paste())))
+            connect(action, &QAction::triggered, this, [this] { pasteFirstLine(QClipboard::Clipboard); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QClipboard>
 #include <QWidget>
 
 #include <functional>
 
+class QContextMenuEvent;
 class QLineEdit;
 class SpinButtons;
 
@@ -66,6 +68,10 @@ private:
     bool filterKeyPress(QKeyEvent* event);
     bool filterInputMethod(QInputMethodEvent* event);
     bool filterWheel(QWheelEvent* event);
+    // A paste takes the first line of the clipboard's text (or of the primary selection), whichever way
+    // it comes: the paste key, the middle button, or the text-box menu.
+    void pasteFirstLine(QClipboard::Mode mode);
+    bool showContextMenu(const QContextMenuEvent* event);
     void editorFocusIn();
     void editorFocusOut(Qt::FocusReason reason);
     void takeBackFocus();

@@ -1,49 +1,35 @@
 #include "platform/grid/GridInplaceEditor.h"
 
 #include "platform/ErrorReport.h"
-#include "platform/accessible/AccessibleFactory.h"
-#include "platform/accessible/GridInplaceEditorAccessible.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleHints>
+#include <QTextCharFormat>
 
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-// The text sits 2 px in from the cell's left, top and right edges.
-constexpr int TextInset = 2;
-constexpr int CaretWidth = 1;
-// However narrow its characters (marks have no width), the box never lays out more than this many.
-constexpr qsizetype MaxShown = 1024;
 // What an input method sees of the text on either side of the caret.
 constexpr qsizetype SurroundingReach = 256;
-// The undo history forgets its oldest steps beyond either bound, so that editing never hoards memory;
-// the latest step is always kept, however long.
-constexpr std::size_t MaxUndoSteps = 4096;
-constexpr qsizetype MaxUndoCharacters = qsizetype(16) << 20;
 
-enum class CharClass { Space, Word, Other };
-
-CharClass classOf(QChar c)
+// The text up to its first line break (CR, LF or CR LF), all of it when it has none.
+QString firstLine(const QString& text)
 {
-    if (c.isSpace())
-        return CharClass::Space;
-    if (c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_'))
-        return CharClass::Word;
-    return CharClass::Other;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\n' || text[i] == u'\r')
+            return text.left(i);
+    return text;
 }
 
 bool matchesAny(const QKeyEvent* event, std::initializer_list<QKeySequence::StandardKey> keys)
@@ -83,44 +69,32 @@ GridInplaceEditor::~GridInplaceEditor() = default;
 
 void GridInplaceEditor::setText(const QString& text)
 {
-    const qsizetype cursorBefore = m_cursor;
-    const qsizetype anchorBefore = m_anchor;
-    const QString before = std::exchange(m_text, text);
-    const bool changed = before != m_text;
-    // The steps recorded so far were made on another text.
-    m_history.clear();
-    m_done = 0;
-    m_historyChars = 0;
-    closeTypingGroup();
-    m_cursor = m_anchor = m_text.size();
-    m_first = std::min(m_first, m_cursor);
+    const qsizetype cursorBefore = cursorPosition();
+    const qsizetype anchorBefore = m_line.anchor();
+    const QString before = m_line.text();
+    m_line.setText(text);
+    m_preedit.clear();
+    m_first = std::min(m_first, cursorPosition());
     scrollToCursor();
     update();
-    if (changed)
-        announceEdit(0, before, m_text, cursorBefore, anchorBefore);
-    else
+    if (before == text) {
         announceCaret(cursorBefore, anchorBefore);
-    if (changed)
-        emit textChanged(m_text);
+        return;
+    }
+    announceEdit(LineText::Change{0, before, text}, cursorBefore, anchorBefore);
+    emit textChanged(text);
 }
 
 void GridInplaceEditor::setCursorPosition(qsizetype position)
 {
-    moveCursor(std::clamp<qsizetype>(position, 0, m_text.size()), false);
-}
-
-QString GridInplaceEditor::selectedText() const
-{
-    return m_text.mid(selectionStart(), selectionEnd() - selectionStart());
+    moveCursor(std::clamp<qsizetype>(position, 0, m_line.size()), false);
 }
 
 void GridInplaceEditor::setSelection(qsizetype anchor, qsizetype cursor)
 {
-    const qsizetype cursorBefore = m_cursor;
-    const qsizetype anchorBefore = m_anchor;
-    closeTypingGroup();
-    m_anchor = std::clamp<qsizetype>(anchor, 0, m_text.size());
-    m_cursor = std::clamp<qsizetype>(cursor, 0, m_text.size());
+    const qsizetype cursorBefore = cursorPosition();
+    const qsizetype anchorBefore = m_line.anchor();
+    m_line.setSelection(anchor, cursor);
     scrollToCursor();
     showCaret();
     announceCaret(cursorBefore, anchorBefore);
@@ -128,16 +102,15 @@ void GridInplaceEditor::setSelection(qsizetype anchor, qsizetype cursor)
 
 void GridInplaceEditor::selectAll()
 {
-    setSelection(0, m_text.size());
+    setSelection(0, m_line.size());
 }
 
 void GridInplaceEditor::deselect()
 {
-    const qsizetype anchorBefore = m_anchor;
-    closeTypingGroup();
-    m_anchor = m_cursor;
+    const qsizetype anchorBefore = m_line.anchor();
+    m_line.setSelection(cursorPosition(), cursorPosition());
     update();
-    announceCaret(m_cursor, anchorBefore);
+    announceCaret(cursorPosition(), anchorBefore);
 }
 
 void GridInplaceEditor::home(bool mark)
@@ -147,7 +120,7 @@ void GridInplaceEditor::home(bool mark)
 
 void GridInplaceEditor::end(bool mark)
 {
-    moveCursor(m_text.size(), mark);
+    moveCursor(m_line.size(), mark);
 }
 
 void GridInplaceEditor::insert(const QString& text)
@@ -159,8 +132,8 @@ void GridInplaceEditor::insert(const QString& text)
 
 void GridInplaceEditor::replaceRange(qsizetype from, qsizetype to, const QString& text)
 {
-    from = std::clamp<qsizetype>(from, 0, m_text.size());
-    to = std::clamp<qsizetype>(to, from, m_text.size());
+    from = std::clamp<qsizetype>(from, 0, m_line.size());
+    to = std::clamp<qsizetype>(to, from, m_line.size());
     if (from == to && text.isEmpty())
         return;
     replace(from, to, text, EditKind::Other);
@@ -168,12 +141,12 @@ void GridInplaceEditor::replaceRange(qsizetype from, qsizetype to, const QString
 
 void GridInplaceEditor::backspace()
 {
-    deleteTo(previousCharacter(m_cursor));
+    deleteTo(m_line.previousGrapheme(cursorPosition()));
 }
 
 void GridInplaceEditor::del()
 {
-    deleteTo(nextCharacter(m_cursor));
+    deleteTo(m_line.nextGrapheme(cursorPosition()));
 }
 
 void GridInplaceEditor::cut()
@@ -192,42 +165,25 @@ void GridInplaceEditor::copy() const
 
 void GridInplaceEditor::paste()
 {
-    const QString text = QGuiApplication::clipboard()->text();
+    const QString text = firstLine(QGuiApplication::clipboard()->text());
     if (!text.isEmpty() || hasSelectedText())
         replace(selectionStart(), selectionEnd(), text, EditKind::Other);
 }
 
 void GridInplaceEditor::undo()
 {
-    if (!isUndoAvailable())
-        return;
-    closeTypingGroup();
-    const qsizetype cursorBefore = m_cursor;
-    const qsizetype anchorBefore = m_anchor;
-    const EditStep& step = m_history[--m_done];
-    const QString removed = applyText(step.position, step.inserted.size(), step.removed);
-    m_cursor = step.cursorBefore;
-    m_anchor = step.anchorBefore;
-    scrollToCursor();
-    showCaret();
-    announceEdit(step.position, removed, step.removed, cursorBefore, anchorBefore);
-    emit textChanged(m_text);
+    const qsizetype cursorBefore = cursorPosition();
+    const qsizetype anchorBefore = m_line.anchor();
+    if (const std::optional<LineText::Change> change = m_line.undo())
+        changed(*change, cursorBefore, anchorBefore);
 }
 
 void GridInplaceEditor::redo()
 {
-    if (!isRedoAvailable())
-        return;
-    closeTypingGroup();
-    const qsizetype cursorBefore = m_cursor;
-    const qsizetype anchorBefore = m_anchor;
-    const EditStep& step = m_history[m_done++];
-    const QString removed = applyText(step.position, step.removed.size(), step.inserted);
-    m_cursor = m_anchor = step.position + step.inserted.size();
-    scrollToCursor();
-    showCaret();
-    announceEdit(step.position, removed, step.inserted, cursorBefore, anchorBefore);
-    emit textChanged(m_text);
+    const qsizetype cursorBefore = cursorPosition();
+    const qsizetype anchorBefore = m_line.anchor();
+    if (const std::optional<LineText::Change> change = m_line.redo())
+        changed(*change, cursorBefore, anchorBefore);
 }
 
 QMenu* GridInplaceEditor::createStandardContextMenu()
@@ -240,7 +196,7 @@ QMenu* GridInplaceEditor::createStandardContextMenu()
                 [this, method] { RunGuarded([this, method] { (this->*method)(); }); });
     };
     const bool selected = hasSelectedText();
-    const bool allSelected = selectionStart() == 0 && selectionEnd() == m_text.size();
+    const bool allSelected = selectionStart() == 0 && selectionEnd() == m_line.size();
     add(withShortcut(tr("&Undo"), QKeySequence::Undo), isUndoAvailable(), &GridInplaceEditor::undo);
     add(withShortcut(tr("&Redo"), QKeySequence::Redo), isRedoAvailable(), &GridInplaceEditor::redo);
     menu->addSeparator();
@@ -250,7 +206,7 @@ QMenu* GridInplaceEditor::createStandardContextMenu()
         &GridInplaceEditor::paste);
     add(tr("Delete"), selected, &GridInplaceEditor::deleteSelection);
     menu->addSeparator();
-    add(withShortcut(tr("Select All"), QKeySequence::SelectAll), !m_text.isEmpty() && !allSelected,
+    add(withShortcut(tr("Select All"), QKeySequence::SelectAll), m_line.size() > 0 && !allSelected,
         &GridInplaceEditor::selectAllFromMenu);
     return menu;
 }
@@ -325,16 +281,17 @@ void GridInplaceEditor::editKey(const QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier)
         return; // Insert alone does nothing
-    const qsizetype cursorBefore = m_cursor;
-    const qsizetype anchorBefore = m_anchor;
+    const qsizetype cursorBefore = cursorPosition();
+    const qsizetype anchorBefore = m_line.anchor();
     editWithKey(event);
-    if (hasSelectedText() && (m_cursor != cursorBefore || m_anchor != anchorBefore))
+    if (hasSelectedText() && (cursorPosition() != cursorBefore || m_line.anchor() != anchorBefore))
         offerSelection();
 }
 
 void GridInplaceEditor::editWithKey(const QKeyEvent* event)
 {
     const bool ctrlOnly = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
+    const qsizetype cursor = cursorPosition();
     if (event->matches(QKeySequence::Undo))
         undo();
     else if (isRedoKey(event))
@@ -348,21 +305,21 @@ void GridInplaceEditor::editWithKey(const QKeyEvent* event)
     else if (event->matches(QKeySequence::Paste))
         paste();
     else if (event->matches(QKeySequence::MoveToNextChar))
-        moveCursor(hasSelectedText() ? selectionEnd() : nextCharacter(m_cursor), false);
+        moveCursor(hasSelectedText() ? selectionEnd() : m_line.nextGrapheme(cursor), false);
     else if (event->matches(QKeySequence::MoveToPreviousChar))
-        moveCursor(hasSelectedText() ? selectionStart() : previousCharacter(m_cursor), false);
+        moveCursor(hasSelectedText() ? selectionStart() : m_line.previousGrapheme(cursor), false);
     else if (event->matches(QKeySequence::SelectNextChar))
-        moveCursor(nextCharacter(m_cursor), true);
+        moveCursor(m_line.nextGrapheme(cursor), true);
     else if (event->matches(QKeySequence::SelectPreviousChar))
-        moveCursor(previousCharacter(m_cursor), true);
+        moveCursor(m_line.previousGrapheme(cursor), true);
     else if (event->matches(QKeySequence::MoveToNextWord))
-        moveCursor(nextWord(m_cursor), false);
+        moveCursor(m_line.nextWord(cursor), false);
     else if (event->matches(QKeySequence::MoveToPreviousWord))
-        moveCursor(previousWord(m_cursor), false);
+        moveCursor(m_line.previousWord(cursor), false);
     else if (event->matches(QKeySequence::SelectNextWord))
-        moveCursor(nextWord(m_cursor), true);
+        moveCursor(m_line.nextWord(cursor), true);
     else if (event->matches(QKeySequence::SelectPreviousWord))
-        moveCursor(previousWord(m_cursor), true);
+        moveCursor(m_line.previousWord(cursor), true);
     else if (matchesAny(event, {QKeySequence::MoveToStartOfLine, QKeySequence::MoveToStartOfBlock,
                                 QKeySequence::MoveToStartOfDocument}))
         home(false);
@@ -376,11 +333,11 @@ void GridInplaceEditor::editWithKey(const QKeyEvent* event)
                                 QKeySequence::SelectEndOfDocument}))
         end(true);
     else if (event->matches(QKeySequence::DeleteStartOfWord))
-        deleteTo(previousWord(m_cursor));
+        deleteTo(m_line.previousWord(cursor));
     else if (event->matches(QKeySequence::DeleteEndOfWord))
-        deleteTo(nextWord(m_cursor));
+        deleteTo(m_line.nextWord(cursor));
     else if (event->matches(QKeySequence::DeleteEndOfLine))
-        deleteTo(m_text.size());
+        deleteTo(m_line.size());
     else if (event->matches(QKeySequence::DeleteCompleteLine)) {
         selectAll();
         deleteSelection();
@@ -394,76 +351,65 @@ void GridInplaceEditor::editWithKey(const QKeyEvent* event)
 
 void GridInplaceEditor::moveCursor(qsizetype position, bool mark)
 {
-    setSelection(mark ? m_anchor : position, position);
+    setSelection(mark ? m_line.anchor() : position, position);
 }
 
 void GridInplaceEditor::replace(qsizetype from, qsizetype to, const QString& text, EditKind kind)
 {
-    const qsizetype cursorBefore = m_cursor;
-    const qsizetype anchorBefore = m_anchor;
-    record(from, to, text, kind);
-    const QString removed = applyText(from, to - from, text);
-    m_cursor = m_anchor = from + text.size();
+    const qsizetype cursorBefore = cursorPosition();
+    const qsizetype anchorBefore = m_line.anchor();
+    changed(m_line.replace(from, to, text, kind), cursorBefore, anchorBefore);
+}
+
+void GridInplaceEditor::changed(const LineText::Change& change, qsizetype cursorBefore, qsizetype anchorBefore)
+{
+    m_first = std::min(m_first, change.position);
     scrollToCursor();
     showCaret();
-    announceEdit(from, removed, text, cursorBefore, anchorBefore);
-    emit textChanged(m_text);
+    announceEdit(change, cursorBefore, anchorBefore);
+    emit textChanged(m_line.text());
 }
 
-void GridInplaceEditor::record(qsizetype from, qsizetype to, const QString& text, EditKind kind)
-{
-    // A new edit ends what could be redone.
-    for (auto step = m_history.begin() + qsizetype(m_done); step != m_history.end(); ++step)
-        m_historyChars -= step->removed.size() + step->inserted.size();
-    m_history.erase(m_history.begin() + qsizetype(m_done), m_history.end());
-
-    const bool joins = kind == EditKind::Typing && m_typingGroupOpen && from == to && !m_history.empty()
-                       && m_history.back().position + m_history.back().inserted.size() == from;
-    if (joins) {
-        m_history.back().inserted += text;
-    } else {
-        m_history.push_back(EditStep{from, m_text.mid(from, to - from), text, m_cursor, m_anchor});
-        m_historyChars += to - from;
-    }
-    m_historyChars += text.size();
-    m_typingGroupOpen = kind == EditKind::Typing;
-
-    while (m_history.size() > MaxUndoSteps || (m_historyChars > MaxUndoCharacters && m_history.size() > 1)) {
-        m_historyChars -= m_history.front().removed.size() + m_history.front().inserted.size();
-        m_history.pop_front();
-    }
-    m_done = m_history.size();
-}
-
-QString GridInplaceEditor::applyText(qsizetype from, qsizetype length, const QString& text)
-{
-    QString removed = AccessibilityActive() ? m_text.mid(from, length) : QString();
-    m_text.replace(from, length, text);
-    m_first = std::min(m_first, from);
-    return removed;
-}
-
+// The same events a text box of Qt's own sends, carrying only the piece that changed, never the whole of
+// a long text.
 void GridInplaceEditor::announceCaret(qsizetype cursorBefore, qsizetype anchorBefore)
 {
-    if (!AccessibilityActive())
+    if (!QAccessible::isActive())
         return;
     // Moving an empty selection is only a caret move.
     const bool selectedBefore = cursorBefore != anchorBefore;
     const bool selectionChanged = (selectedBefore || hasSelectedText())
                                   && (std::min(cursorBefore, anchorBefore) != selectionStart()
                                       || std::max(cursorBefore, anchorBefore) != selectionEnd());
-    if (selectionChanged)
-        GridInplaceEditorAccessible::announceSelection(this);
-    if (m_cursor != cursorBefore)
-        GridInplaceEditorAccessible::announceCursor(this);
+    if (selectionChanged) {
+        // No selection is told as -1 to -1.
+        const bool selected = hasSelectedText();
+        QAccessibleTextSelectionEvent event(this, selected ? int(selectionStart()) : -1,
+                                            selected ? int(selectionEnd()) : -1);
+        event.setCursorPosition(int(cursorPosition()));
+        QAccessible::updateAccessibility(&event);
+    }
+    if (cursorPosition() != cursorBefore) {
+        QAccessibleTextCursorEvent event(this, int(cursorPosition()));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
-void GridInplaceEditor::announceEdit(qsizetype position, const QString& removed, const QString& inserted,
-                                     qsizetype cursorBefore, qsizetype anchorBefore)
+void GridInplaceEditor::announceEdit(const LineText::Change& change, qsizetype cursorBefore, qsizetype anchorBefore)
 {
-    if (!AccessibilityActive())
+    if (!QAccessible::isActive())
         return;
-    GridInplaceEditorAccessible::announceTextChange(this, position, removed, inserted);
+    const int position = int(change.position);
+    if (change.removed.isEmpty() && !change.inserted.isEmpty()) {
+        QAccessibleTextInsertEvent event(this, position, change.inserted);
+        QAccessible::updateAccessibility(&event);
+    } else if (!change.removed.isEmpty() && change.inserted.isEmpty()) {
+        QAccessibleTextRemoveEvent event(this, position, change.removed);
+        QAccessible::updateAccessibility(&event);
+    } else if (!change.removed.isEmpty()) {
+        QAccessibleTextUpdateEvent event(this, position, change.removed, change.inserted);
+        QAccessible::updateAccessibility(&event);
+    }
     announceCaret(cursorBefore, anchorBefore);
 }
 
@@ -490,235 +436,19 @@ void GridInplaceEditor::deleteTo(qsizetype position)
 {
     if (hasSelectedText())
         deleteSelection();
-    else if (position != m_cursor)
-        replace(std::min(position, m_cursor), std::max(position, m_cursor), QString());
+    else if (position != cursorPosition())
+        replace(std::min(position, cursorPosition()), std::max(position, cursorPosition()), QString());
 }
 
-qsizetype GridInplaceEditor::nextCharacter(qsizetype position) const
+qsizetype GridInplaceEditor::nextCodePoint(qsizetype position) const
 {
-    if (position >= m_text.size())
-        return m_text.size();
+    const QString& text = m_line.text();
+    if (position >= text.size())
+        return text.size();
     ++position;
-    if (position < m_text.size() && m_text[position].isLowSurrogate() && m_text[position - 1].isHighSurrogate())
+    if (position < text.size() && text[position].isLowSurrogate() && text[position - 1].isHighSurrogate())
         ++position;
     return position;
-}
-
-qsizetype GridInplaceEditor::previousCharacter(qsizetype position) const
-{
-    if (position <= 0)
-        return 0;
-    --position;
-    if (position > 0 && m_text[position].isLowSurrogate() && m_text[position - 1].isHighSurrogate())
-        --position;
-    return position;
-}
-
-qsizetype GridInplaceEditor::nextWord(qsizetype position) const
-{
-    const qsizetype size = m_text.size();
-    if (position < size) {
-        const CharClass first = classOf(m_text[position]);
-        if (first != CharClass::Space)
-            while (position < size && classOf(m_text[position]) == first)
-                ++position;
-    }
-    while (position < size && classOf(m_text[position]) == CharClass::Space)
-        ++position;
-    return position;
-}
-
-qsizetype GridInplaceEditor::previousWord(qsizetype position) const
-{
-    while (position > 0 && classOf(m_text[position - 1]) == CharClass::Space)
-        --position;
-    if (position > 0) {
-        const CharClass last = classOf(m_text[position - 1]);
-        while (position > 0 && classOf(m_text[position - 1]) == last)
-            --position;
-    }
-    return position;
-}
-
-// ---- showing the text ------------------------------------------------------------------------------
-
-QRect GridInplaceEditor::textArea() const
-{
-    return rect().adjusted(TextInset, TextInset, -TextInset, 0);
-}
-
-QString GridInplaceEditor::shownText(qsizetype from, qsizetype to) const
-{
-    // A pasted line break or other control character shows as a space, as in any one-line text box.
-    QString shown = m_text.mid(from, to - from);
-    for (QChar& c : shown)
-        if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = QLatin1Char(' ');
-    return shown;
-}
-
-int GridInplaceEditor::advance(qsizetype position) const
-{
-    return fontMetrics().horizontalAdvance(shownText(position, nextCharacter(position)));
-}
-
-qsizetype GridInplaceEditor::visibleEnd() const
-{
-    const int width = textArea().width();
-    qsizetype end = m_first;
-    int x = 0;
-    while (end < m_text.size() && x <= width && end - m_first < MaxShown) {
-        x += advance(end);
-        end = nextCharacter(end);
-    }
-    return end;
-}
-
-int GridInplaceEditor::xOf(qsizetype position) const
-{
-    if (position <= m_first)
-        return 0;
-    return fontMetrics().horizontalAdvance(shownText(m_first, std::min(position, m_first + MaxShown)));
-}
-
-qsizetype GridInplaceEditor::positionAt(int x) const
-{
-    qsizetype position = m_first;
-    int left = 0;
-    while (position < m_text.size() && position - m_first < MaxShown) {
-        const int width = advance(position);
-        if (x < left + width / 2)
-            break;
-        left += width;
-        position = nextCharacter(position);
-    }
-    return position;
-}
-
-QRect GridInplaceEditor::characterRect(qsizetype position) const
-{
-    if (position < m_first || position >= visibleEnd())
-        return {};
-    const QRect area = textArea();
-    return QRect(area.left() + xOf(position), area.top(), advance(position), fontMetrics().height());
-}
-
-qsizetype GridInplaceEditor::positionAtPoint(const QPoint& point) const
-{
-    // The character under the point, not the caret place nearest to it.
-    const QRect area = textArea();
-    if (!area.contains(point))
-        return -1;
-    const qsizetype end = visibleEnd();
-    int left = area.left();
-    for (qsizetype position = m_first; position < end; position = nextCharacter(position)) {
-        left += advance(position);
-        if (point.x() < left)
-            return position;
-    }
-    return -1;
-}
-
-QRect GridInplaceEditor::caretRect() const
-{
-    const QRect area = textArea();
-    return QRect(area.left() + xOf(m_cursor), area.top(), CaretWidth, fontMetrics().height());
-}
-
-void GridInplaceEditor::scrollToCursor()
-{
-    const int width = textArea().width();
-    m_first = std::min(m_first, m_text.size());
-    if (m_cursor < m_first) {
-        m_first = m_cursor;
-    } else if (m_cursor - m_first >= MaxShown || xOf(m_cursor) + CaretWidth > width) {
-        // The caret goes to the right edge, with as much text before it as fits.
-        qsizetype first = m_cursor;
-        int used = CaretWidth;
-        while (first > 0 && m_cursor - first < MaxShown) {
-            const qsizetype before = previousCharacter(first);
-            const int w = advance(before);
-            if (used + w > width)
-                break;
-            used += w;
-            first = before;
-        }
-        m_first = first;
-    }
-    // Text deleted at the end of a scrolled line: the text moves back in rather than leave a gap.
-    if (m_first > 0 && m_text.size() - m_first < MaxShown) {
-        int used = xOf(m_text.size()) + CaretWidth;
-        while (m_first > 0) {
-            const qsizetype before = previousCharacter(m_first);
-            const int w = advance(before);
-            if (used + w > width)
-                break;
-            used += w;
-            m_first = before;
-        }
-    }
-}
-
-void GridInplaceEditor::showCaret()
-{
-    m_caretOn = true;
-    const int flash = QGuiApplication::styleHints()->cursorFlashTime();
-    if (hasFocus() && flash > 0)
-        m_blink.start(flash / 2, this);
-    update();
-}
-
-void GridInplaceEditor::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
-    const QRect area = textArea();
-    painter.setClipRect(area);
-    const QFontMetrics metrics = fontMetrics();
-    const int baseline = area.top() + metrics.ascent();
-    const qsizetype end = visibleEnd();
-    const QString shown = shownText(m_first, end);
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(QPoint(area.left(), baseline), shown);
-
-    const qsizetype from = std::max(selectionStart(), m_first);
-    const qsizetype to = std::min(selectionEnd(), end);
-    if (from < to) {
-        const int left = area.left() + xOf(from);
-        const QRect selection(left, area.top(), area.left() + xOf(to) - left, metrics.height());
-        painter.fillRect(selection, palette().color(QPalette::Highlight));
-        painter.setClipRect(selection & area);
-        painter.setPen(palette().color(QPalette::HighlightedText));
-        painter.drawText(QPoint(area.left(), baseline), shown);
-        painter.setClipRect(area);
-    }
-    if (hasFocus() && m_caretOn)
-        painter.fillRect(caretRect(), palette().color(QPalette::Text));
-}
-
-void GridInplaceEditor::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    scrollToCursor();
-}
-
-void GridInplaceEditor::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        scrollToCursor();
-        update();
-    }
-}
-
-void GridInplaceEditor::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() != m_blink.timerId()) {
-        QWidget::timerEvent(event);
-        return;
-    }
-    m_caretOn = !m_caretOn;
-    update(caretRect());
 }
 
 void GridInplaceEditor::focusInEvent(QFocusEvent* event)
@@ -760,9 +490,9 @@ void GridInplaceEditor::mouseReleaseEvent(QMouseEvent* event)
         offerSelection();
     } else if (event->button() == Qt::MiddleButton) {
         RunGuarded([this, clipboard] {
-            const QString text = clipboard->text(QClipboard::Selection);
+            const QString text = firstLine(clipboard->text(QClipboard::Selection));
             if (!text.isEmpty())
-                replace(m_cursor, m_cursor, text, EditKind::Other);
+                replace(cursorPosition(), cursorPosition(), text, EditKind::Other);
         });
     }
 }
@@ -775,23 +505,16 @@ void GridInplaceEditor::mouseMoveEvent(QMouseEvent* event)
     // Beyond either edge the selection reaches one character past what shows, so the text scrolls.
     const int x = int(event->position().x()) - textArea().left();
     const qsizetype position =
-        x < 0 ? previousCharacter(m_first) : (x > textArea().width() ? visibleEnd() : positionAt(x));
+        x < 0 ? m_line.previousGrapheme(m_first) : (x > textArea().width() ? visibleEnd() : positionAt(x));
     moveCursor(position, true);
 }
 
 void GridInplaceEditor::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton || m_text.isEmpty())
+    if (event->button() != Qt::LeftButton || m_line.size() == 0)
         return;
-    const qsizetype at = std::min(positionAt(int(event->position().x()) - textArea().left()), m_text.size() - 1);
-    const CharClass cls = classOf(m_text[at]);
-    qsizetype start = at;
-    qsizetype stop = at;
-    while (start > 0 && classOf(m_text[start - 1]) == cls)
-        --start;
-    while (stop < m_text.size() && classOf(m_text[stop]) == cls)
-        ++stop;
+    const auto [start, stop] = m_line.wordAt(positionAt(int(event->position().x()) - textArea().left()));
     setSelection(start, stop);
     offerSelection();
 }
@@ -815,29 +538,53 @@ void GridInplaceEditor::hideEvent(QHideEvent* event)
     // A menu left open would edit a closed editor.
     if (m_menu)
         m_menu->close();
+    m_preedit.clear();
     QWidget::hideEvent(event);
 }
 
 void GridInplaceEditor::inputMethodEvent(QInputMethodEvent* event)
 {
     RunGuarded([this, event] {
-        if (event->commitString().isEmpty() && event->replacementLength() == 0)
-            return;
-        if (event->replacementLength() > 0) {
-            const qsizetype from = std::clamp<qsizetype>(m_cursor + event->replacementStart(), 0, m_text.size());
-            const qsizetype to = std::clamp<qsizetype>(from + event->replacementLength(), 0, m_text.size());
-            m_anchor = from;
-            m_cursor = to;
+        const bool composing = !event->preeditString().isEmpty();
+        if (!event->commitString().isEmpty() || event->replacementLength() > 0 || (composing && hasSelectedText())) {
+            if (event->replacementLength() > 0) {
+                const qsizetype from =
+                    std::clamp<qsizetype>(cursorPosition() + event->replacementStart(), 0, m_line.size());
+                const qsizetype to = std::clamp<qsizetype>(from + event->replacementLength(), 0, m_line.size());
+                m_line.setSelection(from, to);
+            }
+            insert(event->commitString());
         }
-        insert(event->commitString());
+        setPreedit(event);
     });
     event->accept();
+}
+
+void GridInplaceEditor::setPreedit(const QInputMethodEvent* event)
+{
+    m_preedit = event->preeditString();
+    m_preeditFormats.clear();
+    m_preeditCursor = m_preedit.size();
+    m_preeditCaretShown = true;
+    for (const QInputMethodEvent::Attribute& attribute : event->attributes()) {
+        if (attribute.type == QInputMethodEvent::Cursor) {
+            m_preeditCursor = std::clamp<qsizetype>(attribute.start, 0, m_preedit.size());
+            m_preeditCaretShown = attribute.length != 0;
+        } else if (attribute.type == QInputMethodEvent::TextFormat) {
+            const QTextCharFormat format = qvariant_cast<QTextFormat>(attribute.value).toCharFormat();
+            if (format.isValid())
+                m_preeditFormats.append({attribute.start, attribute.length, format});
+        }
+    }
+    scrollToCursor();
+    showCaret();
 }
 
 QVariant GridInplaceEditor::inputMethodQuery(Qt::InputMethodQuery query) const
 {
     // The input method sees a stretch of text around the caret, never the whole of a long text.
-    const qsizetype from = std::max<qsizetype>(0, m_cursor - SurroundingReach);
+    const qsizetype cursor = cursorPosition();
+    const qsizetype from = std::max<qsizetype>(0, cursor - SurroundingReach);
     switch (query) {
     case Qt::ImEnabled:
         return true;
@@ -846,11 +593,11 @@ QVariant GridInplaceEditor::inputMethodQuery(Qt::InputMethodQuery query) const
     case Qt::ImFont:
         return font();
     case Qt::ImCursorPosition:
-        return int(m_cursor - from);
+        return int(cursor - from);
     case Qt::ImAnchorPosition:
-        return int(std::clamp(m_anchor, from, m_cursor + SurroundingReach) - from);
+        return int(std::clamp(m_line.anchor(), from, cursor + SurroundingReach) - from);
     case Qt::ImSurroundingText:
-        return m_text.mid(from, m_cursor + SurroundingReach - from);
+        return m_line.text().mid(from, cursor + SurroundingReach - from);
     case Qt::ImCurrentSelection:
         return selectedText();
     case Qt::ImHints:

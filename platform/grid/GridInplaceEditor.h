@@ -1,19 +1,22 @@
 #pragma once
 
+#include "platform/grid/LineText.h"
+
 #include <QBasicTimer>
+#include <QList>
 #include <QPointer>
 #include <QString>
+#include <QTextLayout>
 #include <QWidget>
 
-#include <algorithm>
-#include <deque>
-
 class QMenu;
+class QPainter;
 
 // The borderless one-line editor that a string grid lays over its current cell. It edits the text
 // itself and hands the keys that belong to the grid (moving between cells, Enter, Tab) back to it.
 // A text box that lays out its whole text on every change stalls on a pasted megabyte; this one keeps
-// the text as it is and lays out only the characters that the box shows around the caret.
+// the text as it is and lays out only the characters that the box shows around the caret. The text, its
+// caret and its history live in a LineText; the editor paints it, scrolls it and turns input into edits.
 class GridInplaceEditor : public QWidget
 {
     Q_OBJECT
@@ -21,16 +24,16 @@ public:
     explicit GridInplaceEditor(QWidget* parent = nullptr);
     ~GridInplaceEditor() override;
 
-    QString text() const { return m_text; }
+    QString text() const { return m_line.text(); }
     // The caret goes to the end, nothing selected; textChanged when the text differs.
     void setText(const QString& text);
 
-    qsizetype cursorPosition() const { return m_cursor; }
+    qsizetype cursorPosition() const { return m_line.cursor(); }
     void setCursorPosition(qsizetype position);
-    bool hasSelectedText() const { return m_anchor != m_cursor; }
-    QString selectedText() const;
-    qsizetype selectionStart() const { return std::min(m_anchor, m_cursor); }
-    qsizetype selectionEnd() const { return std::max(m_anchor, m_cursor); }
+    bool hasSelectedText() const { return m_line.hasSelection(); }
+    QString selectedText() const { return m_line.selectedText(); }
+    qsizetype selectionStart() const { return m_line.selectionStart(); }
+    qsizetype selectionEnd() const { return m_line.selectionEnd(); }
     // Selects from `anchor` to `cursor` (both kept within the text), the caret at `cursor`.
     void setSelection(qsizetype anchor, qsizetype cursor);
     void selectAll();
@@ -44,16 +47,17 @@ public:
     void insert(const QString& text);
     // Replaces [from, to) as one step of its own, as a paste would; the caret follows the new text.
     void replaceRange(qsizetype from, qsizetype to, const QString& text);
-    // Delete the selection, or else the character before (backspace) or after (del) the caret.
+    // Delete the selection, or else the character (grapheme) before (backspace) or after (del) the caret.
     void backspace();
     void del();
     void cut();
     void copy() const;
+    // Only the first line of what the clipboard holds: a one-line box takes no line break.
     void paste();
 
     // The history covers one text: setText, which the grid calls whenever the editor opens, clears it.
-    bool isUndoAvailable() const { return m_done > 0; }
-    bool isRedoAvailable() const { return m_done < m_history.size(); }
+    bool isUndoAvailable() const { return m_line.isUndoAvailable(); }
+    bool isRedoAvailable() const { return m_line.isRedoAvailable(); }
     void undo();
     void redo();
 
@@ -65,6 +69,9 @@ public:
     // characters the box does not lay out. And the character under `point`, or -1 where none shows.
     QRect characterRect(qsizetype position) const;
     qsizetype positionAtPoint(const QPoint& point) const;
+
+    // What an input method is composing at the caret, not yet part of the text.
+    QString preeditText() const { return m_preedit; }
 
 signals:
     void textChanged(const QString& text);
@@ -94,64 +101,48 @@ protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
-    // Typed characters join the step before them; anything else is a step of its own.
-    enum class EditKind { Typing, Other };
-
-    // One change of the text: at `position`, `removed` gave way to `inserted`. The caret and anchor
-    // before it come back on undo; after it, the caret follows the inserted text.
-    struct EditStep
-    {
-        qsizetype position = 0;
-        QString removed;
-        QString inserted;
-        qsizetype cursorBefore = 0;
-        qsizetype anchorBefore = 0;
-    };
+    using EditKind = LineText::EditKind;
 
     bool isEditingKey(const QKeyEvent* event) const;
     void editKey(const QKeyEvent* event);
     void editWithKey(const QKeyEvent* event);
     void moveCursor(qsizetype position, bool mark);
     void replace(qsizetype from, qsizetype to, const QString& text, EditKind kind = EditKind::Other);
-    void record(qsizetype from, qsizetype to, const QString& text, EditKind kind);
-    // Returns what it replaced while a screen reader listens (nothing otherwise, so as not to copy).
-    QString applyText(qsizetype from, qsizetype length, const QString& text);
-    void closeTypingGroup() { m_typingGroupOpen = false; }
+    // After the model changed: the view follows, a listening screen reader hears, the grid is told.
+    void changed(const LineText::Change& change, qsizetype cursorBefore, qsizetype anchorBefore);
     void offerSelection() const;
     void deleteSelection();
     void selectAllFromMenu();
     void deleteTo(qsizetype position);
-    qsizetype nextCharacter(qsizetype position) const;
-    qsizetype previousCharacter(qsizetype position) const;
-    qsizetype nextWord(qsizetype position) const;
-    qsizetype previousWord(qsizetype position) const;
+    void setPreedit(const QInputMethodEvent* event);
+    // One code point on, for the places a screen reader asks about, which count in code units.
+    qsizetype nextCodePoint(qsizetype position) const;
 
     QRect textArea() const;
     QString shownText(qsizetype from, qsizetype to) const;
-    int advance(qsizetype position) const;
+    int advance(qsizetype from, qsizetype to) const;
     qsizetype visibleEnd() const;
     int xOf(qsizetype position) const;
     qsizetype positionAt(int x) const;
+    int preeditCaretX() const;
     QRect caretRect() const;
+    void paintPreedit(QPainter& painter, const QRect& area, qsizetype end) const;
     void scrollToCursor();
     void showCaret();
     // Tell a listening screen reader what changed since the caret and anchor were as given.
     void announceCaret(qsizetype cursorBefore, qsizetype anchorBefore);
-    void announceEdit(qsizetype position, const QString& removed, const QString& inserted, qsizetype cursorBefore,
-                      qsizetype anchorBefore);
+    void announceEdit(const LineText::Change& change, qsizetype cursorBefore, qsizetype anchorBefore);
 
-    QString m_text;
-    qsizetype m_cursor = 0;
-    qsizetype m_anchor = 0;
+    LineText m_line;
     // The first character shown at the left of the box.
     qsizetype m_first = 0;
     bool m_caretOn = false;
     QBasicTimer m_blink;
-
-    // Steps [0, m_done) can be undone, [m_done, end) redone.
-    std::deque<EditStep> m_history;
-    std::size_t m_done = 0;
-    qsizetype m_historyChars = 0;
-    bool m_typingGroupOpen = false;
     QPointer<QMenu> m_menu;
+
+    QString m_preedit;
+    // The input method's looks for stretches of its text (an underline, as a rule), and its caret.
+    QList<QTextLayout::FormatRange> m_preeditFormats;
+    qsizetype m_preeditCursor = 0;
+    bool m_preeditCaretShown = true;
 };

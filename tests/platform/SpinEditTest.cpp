@@ -3,8 +3,10 @@
 #include "platform/SpinButtons.h"
 #include "tests/support/MessageBoxRecorder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
@@ -557,6 +559,47 @@ TEST_F(SpinEditTest, AnInvalidTextNeverPullsTheFocusBackFromAnotherWindow)
     EXPECT_EQ(QApplication::activeWindow(), &other);
     EXPECT_TRUE(otherEdit->hasFocus());
     EXPECT_EQ(m_spin->text(), QStringLiteral("-"));
+}
+
+// A number copied out of a spreadsheet comes with a line break; a one-line box takes the line before it,
+// whichever way the paste comes.
+TEST_F(SpinEditTest, APasteTakesTheClipboardTextUpToItsFirstLineBreak)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    enterSpin();
+    for (const QString& copied : {QStringLiteral("7\n"), QStringLiteral("7\r\n"), QStringLiteral("7\r8")}) {
+        clipboard->setText(copied);
+        edit()->selectAll();
+        key(Qt::Key_V, Qt::ControlModifier);
+        expectShown(QStringLiteral("7"), 7);
+        edit()->selectAll();
+        key(Qt::Key_Insert, Qt::ShiftModifier);
+        expectShown(QStringLiteral("7"), 7);
+    }
+
+    clipboard->setText(QStringLiteral("12\r\n"));
+    edit()->selectAll();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2), edit()->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(edit(), &request);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    const QString pasteKeys = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    QAction* paste = nullptr;
+    for (QAction* action : QApplication::activePopupWidget()->actions())
+        if (action->text().endsWith(pasteKeys))
+            paste = action;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    QApplication::activePopupWidget()->close();
+    expectShown(QStringLiteral("12"), 12);
+
+    if (clipboard->supportsSelection()) {
+        clipboard->setText(QStringLiteral("3\n4"), QClipboard::Selection);
+        edit()->selectAll();
+        QTest::mouseClick(edit(), Qt::MiddleButton, Qt::NoModifier, QPoint(edit()->width() - 2, 4));
+        EXPECT_EQ(m_spin->text(), QStringLiteral("123"));
+        clipboard->clear(QClipboard::Selection);
+    }
+    clipboard->clear();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QMenu>
+#include <QTextCharFormat>
 
 #include <vector>
 
@@ -477,6 +478,88 @@ TEST_F(GridInplaceEditorTest, SelectingOffersThePrimarySelectionAndAMiddleClickP
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("12 34"));
     clipboard->clear(QClipboard::Selection);
+}
+
+TEST_F(GridInplaceEditorTest, CharacterKeysGoOverWholeGraphemes)
+{
+    // An e with a combining accent, then a thumbs-up with a skin tone: two characters to a reader.
+    const QString accented = QString::fromUtf16(u"e\u0301");
+    const QString thumbsUp = QString::fromUtf16(u"\U0001F44D\U0001F3FD");
+    openWith(QStringLiteral("1") + accented + thumbsUp);
+    press(Qt::Key_Left);
+    press(Qt::Key_Left);
+    EXPECT_EQ(editor()->cursorPosition(), 1);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(editor()->selectedText(), accented);
+    press(Qt::Key_Home);
+    press(Qt::Key_Right);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("1") + thumbsUp);
+    press(Qt::Key_End);
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("1"));
+}
+
+TEST_F(GridInplaceEditorTest, APasteTakesTheClipboardTextUpToItsFirstLineBreak)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    openWith(QString());
+    for (const QString& copied : {QStringLiteral("5\n"), QStringLiteral("5\r\n"), QStringLiteral("5\r6")}) {
+        clipboard->setText(copied);
+        press(Qt::Key_A, Qt::ControlModifier);
+        press(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("5")) << copied.toStdString();
+    }
+    if (clipboard->supportsSelection()) {
+        clipboard->setText(QStringLiteral("7\r\n8"), QClipboard::Selection);
+        QTest::mouseClick(editor(), Qt::MiddleButton, Qt::NoModifier, QPoint(editor()->width() - 2, 4));
+        EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("57"));
+        clipboard->clear(QClipboard::Selection);
+    }
+}
+
+// What an input method composes shows at the caret, underlined, before it becomes part of the text.
+TEST_F(GridInplaceEditorTest, TextBeingComposedIsDrawnAtTheCaretUnderlined)
+{
+    openWith(QStringLiteral("1"));
+    const int baseline = 2 + editor()->fontMetrics().ascent();
+    // Ink above the baseline, and lines of ink below it, between the caret before the composed text and
+    // the caret after it: where the composed text shows, and nowhere else.
+    const auto ink = [this, baseline](bool below) {
+        const QImage image = editor()->grab().toImage();
+        const QColor base = editor()->palette().color(QPalette::Base);
+        const QFontMetrics metrics = editor()->fontMetrics();
+        const int left = 2 + metrics.horizontalAdvance(QStringLiteral("1")) + 1;
+        const int right = 2 + metrics.horizontalAdvance(QStringLiteral("188")) - 1;
+        int pixels = 0;
+        for (int y = below ? baseline + 1 : 0; y < (below ? image.height() : baseline - 1); ++y) {
+            int row = 0;
+            for (int x = left; x < right; ++x)
+                row += image.pixelColor(x, y) != base;
+            // Below the baseline only a line under (nearly) all of the stretch counts.
+            pixels += !below || row >= right - left - 2 ? row : 0;
+        }
+        return pixels;
+    };
+    ASSERT_EQ(ink(false), 0);
+    ASSERT_EQ(ink(true), 0);
+
+    QTextCharFormat underline;
+    underline.setFontUnderline(true);
+    QInputMethodEvent composing(QStringLiteral("88"), {{QInputMethodEvent::TextFormat, 0, 2, underline},
+                                                       {QInputMethodEvent::Cursor, 2, 1, {}}});
+    QCoreApplication::sendEvent(editor(), &composing);
+    EXPECT_EQ(editor()->preeditText(), QStringLiteral("88"));
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("1")) << "composed text is not yet typed";
+    EXPECT_GT(ink(false), 0) << "the composed digits are drawn";
+    EXPECT_GT(ink(true), 0) << "and underlined";
+
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("88"));
+    QCoreApplication::sendEvent(editor(), &commit);
+    EXPECT_EQ(editor()->preeditText(), QString());
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("188"));
+    EXPECT_EQ(ink(true), 0) << "typed text is not underlined";
 }
 
 } // namespace
