@@ -430,8 +430,9 @@ void TFM_Main::btnCalculateClick()
     const auto counted = [](int count, const QString& what) {
         return QString::number(count) + u' ' + what + (count == 1 ? QString() : QStringLiteral("s"));
     };
-    Announcer::announce(this, QStringLiteral("Result Matrix calculated, %1, %2")
-                                  .arg(counted(rows, QStringLiteral("row")), counted(cols, QStringLiteral("column"))));
+    Announcer::announce(this,
+                        QStringLiteral("Result Matrix calculated, %1, %2")
+                            .arg(counted(a.rows, QStringLiteral("row")), counted(b.cols, QStringLiteral("column"))));
 }
 
 void TFM_Main::btnCopyClick()

@@ -45,13 +45,3 @@ void InstallPlatformAccessibility()
     // Qt keeps a factory once however often it is installed.
     QAccessible::installFactory(&platformInterface);
 }
-
-bool AccessibilityActive()
-{
-    return QAccessible::isActive();
-}
-
-void SendAccessibilityEvent(QAccessibleEvent* event)
-{
-    QAccessible::updateAccessibility(event);
-}

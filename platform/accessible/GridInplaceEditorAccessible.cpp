@@ -158,39 +158,6 @@ void GridInplaceEditorAccessible::replaceText(int startOffset, int endOffset, co
     RunGuarded([this, from = start, to = end, &text] { editor()->replaceRange(from, to, text); });
 }
 
-void GridInplaceEditorAccessible::announceTextChange(GridInplaceEditor* editor, qsizetype position,
-                                                     const QString& removed, const QString& inserted)
-{
-    if (removed.isEmpty() && inserted.isEmpty())
-        return;
-    if (removed.isEmpty()) {
-        QAccessibleTextInsertEvent event(editor, int(position), inserted);
-        QAccessible::updateAccessibility(&event);
-    } else if (inserted.isEmpty()) {
-        QAccessibleTextRemoveEvent event(editor, int(position), removed);
-        QAccessible::updateAccessibility(&event);
-    } else {
-        QAccessibleTextUpdateEvent event(editor, int(position), removed, inserted);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
-void GridInplaceEditorAccessible::announceCursor(GridInplaceEditor* editor)
-{
-    QAccessibleTextCursorEvent event(editor, int(editor->cursorPosition()));
-    QAccessible::updateAccessibility(&event);
-}
-
-void GridInplaceEditorAccessible::announceSelection(GridInplaceEditor* editor)
-{
-    // No selection is told as -1 to -1.
-    const bool selected = editor->hasSelectedText();
-    QAccessibleTextSelectionEvent event(editor, selected ? int(editor->selectionStart()) : -1,
-                                        selected ? int(editor->selectionEnd()) : -1);
-    event.setCursorPosition(int(editor->cursorPosition()));
-    QAccessible::updateAccessibility(&event);
-}
-
 QString GridInplaceEditorAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                                       int* startOffset, int* endOffset) const
 {

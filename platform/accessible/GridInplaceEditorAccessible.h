@@ -50,13 +50,6 @@ public:
     void insertText(int offset, const QString& text) override;
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
-    // What the editor tells assistive technology while it listens: only the piece that changed, never
-    // the whole of a long text.
-    static void announceTextChange(GridInplaceEditor* editor, qsizetype position, const QString& removed,
-                                   const QString& inserted);
-    static void announceCursor(GridInplaceEditor* editor);
-    static void announceSelection(GridInplaceEditor* editor);
-
 private:
     // A range from outside, put in order and kept within the text.
     std::pair<qsizetype, qsizetype> clampedRange(int startOffset, int endOffset) const;
