@@ -11,6 +11,7 @@ class Button;
 class LayoutGroup;
 class LayoutItem;
 class LayoutLook;
+class QPainter;
 class QLineEdit;
 class SpinEdit;
 
@@ -82,7 +83,8 @@ public:
     void edtARowPropertiesChange();
     void edtAColPropertiesChange();
     void edtBColPropertiesChange();
-    void grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const QRect& Rect, StringGrid::DrawState State);
+    void grdMatrixDrawCell(QPainter& Canvas, StringGrid* Sender, int ACol, int ARow, const QRect& Rect,
+                           StringGrid::DrawState State);
 
 private:
     void createLooks();

@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -12,47 +14,115 @@ namespace {
 // Laying out a line costs what the whole text costs, clipped or not: a long single line is cut to the part
 // that reaches into the box before it is laid out. Shorter texts are not worth measuring.
 constexpr qsizetype CutFromLength = 256;
-constexpr qsizetype FirstCutLength = 64;
+constexpr qsizetype FirstCutLength = 32;
 // Characters kept beyond the part measured to cover the box, so that whatever the cut itself changes
-// (a ligature or a mark losing its neighbour, an ampersand losing its pair) happens outside the box.
+// (a ligature, an Arabic letter losing its joining neighbour, an ampersand losing its pair) happens
+// outside the box.
 constexpr qsizetype CutGuard = 16;
+// How far around a cut a grapheme boundary is looked for: enough for an emoji sequence or a letter with
+// a stack of marks.
+constexpr qsizetype GraphemeContext = 32;
+// The part of a text's end that a leading ellipsis can be followed by in a box.
+constexpr qsizetype EllipsisTailLimit = 256;
 constexpr QChar Ampersand = QLatin1Char('&');
-// Below the first right-to-left block no character reorders the line or joins with a far one.
-constexpr char16_t FirstBidiSensitive = 0x0590;
+constexpr QChar Ellipsis = QChar(0x2026);
 
-// Whether every character of the text is drawn where a left-to-right line puts it whatever lies far
-// before or after it: right-to-left characters and direction controls reorder whole runs, and
-// characters beyond the basic plane include the regional indicators, which pair up from the start.
-bool isDrawnLocally(const QString& text)
+enum class Strong { None, Left, Right, Control };
+
+// The bidirectional class that matters for a cut at the code point starting at `i` (or ending there when
+// `before`); `length` is set to its length in UTF-16 units.
+Strong strongAt(const QString& text, qsizetype i, bool before, qsizetype& length)
 {
-    for (const QChar c : text) {
-        if (c.unicode() < FirstBidiSensitive)
-            continue;
-        if (c.isSurrogate())
-            return false;
-        switch (c.direction()) {
-        case QChar::DirL:
-        case QChar::DirEN:
-        case QChar::DirES:
-        case QChar::DirET:
-        case QChar::DirCS:
-        case QChar::DirNSM:
-        case QChar::DirBN:
-        case QChar::DirB:
-        case QChar::DirS:
-        case QChar::DirWS:
-        case QChar::DirON:
+    char32_t code = text[i].unicode();
+    length = 1;
+    if (before && text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) {
+        code = QChar::surrogateToUcs4(text[i - 1], text[i]);
+        length = 2;
+    } else if (!before && text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        length = 2;
+    }
+    switch (QChar::direction(code)) {
+    case QChar::DirL:
+        return Strong::Left;
+    case QChar::DirR:
+    case QChar::DirAL:
+        return Strong::Right;
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirPDF:
+    case QChar::DirLRI:
+    case QChar::DirRLI:
+    case QChar::DirFSI:
+    case QChar::DirPDI:
+        return Strong::Control;
+    default:
+        return Strong::None;
+    }
+}
+
+// Moves a cut of a left-to-right line so that what it keeps is ordered and resolved as in the whole line.
+// The first strong character on the far side of the cut decides how the neutrals and numbers near it
+// resolve and whether a right-to-left run crosses it; when it is right-to-left the cut moves out to the
+// nearest left-to-right letter, where the line starts or ends afresh. An explicit embedding or isolate
+// met on the way keeps the whole text.
+qsizetype bidiSafeCut(const QString& text, qsizetype cut, bool tail)
+{
+    bool crossedRight = false;
+    qsizetype length = 0;
+    if (tail) {
+        for (qsizetype i = cut - 1; i >= 0; i -= length) {
+            switch (strongAt(text, i, true, length)) {
+            case Strong::Left:
+                return crossedRight ? i + 1 - length : cut;
+            case Strong::Right:
+                crossedRight = true;
+                break;
+            case Strong::Control:
+                return 0;
+            case Strong::None:
+                break;
+            }
+        }
+        return 0;
+    }
+    for (qsizetype i = cut; i < text.size(); i += length) {
+        switch (strongAt(text, i, false, length)) {
+        case Strong::Left:
+            return crossedRight ? i : cut;
+        case Strong::Right:
+            crossedRight = true;
             break;
-        default:
-            return false;
+        case Strong::Control:
+            return text.size();
+        case Strong::None:
+            break;
         }
     }
-    return true;
+    return text.size();
+}
+
+// The nearest grapheme boundary at or before (`down`) or after `cut`, found in a little context around it.
+qsizetype graphemeBoundary(const QString& text, qsizetype cut, bool down)
+{
+    if (cut <= 0 || cut >= text.size())
+        return cut;
+    const qsizetype from = std::max<qsizetype>(0, cut - GraphemeContext);
+    const qsizetype to = std::min(text.size(), cut + GraphemeContext);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, to - from);
+    finder.setPosition(cut - from);
+    if (finder.isAtBoundary())
+        return cut;
+    const qsizetype moved = down ? finder.toPreviousBoundary() : finder.toNextBoundary();
+    return moved < 0 ? (down ? from : to) : from + moved;
 }
 
 // The end of a long single line that a box of `width` pixels shows: its tail when right-aligned, its head
-// otherwise, grown until it is wider than the box in this font. A tail begins with a whole run of
-// ampersands, so each ampersand pairs as it does in the whole text.
+// otherwise, grown until it is wider than the box in this font, then widened to whole graphemes and to
+// where the bidirectional algorithm starts afresh. A tail begins with a whole run of ampersands, so each
+// ampersand pairs as it does in the whole text.
 QString visiblePart(const QString& text, const QFontMetrics& metrics, int width, bool tail, bool prefix)
 {
     const int measureFlags = Qt::TextSingleLine | (prefix ? Qt::TextShowMnemonic : 0);
@@ -60,14 +130,43 @@ QString visiblePart(const QString& text, const QFontMetrics& metrics, int width,
         const QString core = tail ? text.right(length) : text.left(length);
         if (metrics.size(measureFlags, core).width() <= width)
             continue;
-        if (!tail)
-            return text.left(length + CutGuard);
-        qsizetype cut = text.size() - length - CutGuard;
+        if (!tail) {
+            qsizetype end = graphemeBoundary(text, length + CutGuard, false);
+            end = bidiSafeCut(text, end, false);
+            return text.left(end);
+        }
+        qsizetype cut = graphemeBoundary(text, text.size() - length - CutGuard, true);
+        cut = bidiSafeCut(text, cut, true);
         while (prefix && cut > 0 && text[cut - 1] == Ampersand)
             --cut;
         return text.mid(cut);
     }
     return text;
+}
+
+// "…" and the longest run of whole graphemes from the end of `text` that fits beside it in `width`.
+QString withLeadingEllipsis(const QString& text, const QFontMetrics& metrics, int width, int measureFlags)
+{
+    const qsizetype from = graphemeBoundary(text, std::max<qsizetype>(0, text.size() - EllipsisTailLimit), false);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, text.size() - from);
+    QList<qsizetype> starts; // grapheme starts, nearest the end first
+    finder.toEnd();
+    while (finder.toPreviousBoundary() >= 0)
+        starts.append(from + finder.position());
+    const auto fits = [&](qsizetype start) {
+        return metrics.size(measureFlags, Ellipsis + text.mid(start)).width() <= width;
+    };
+    // Widths grow with every grapheme added in front: the first start that no longer fits ends the tail.
+    qsizetype low = 0; // starts[0..low) fit
+    qsizetype high = starts.size();
+    while (low < high) {
+        const qsizetype middle = (low + high) / 2;
+        if (fits(starts[middle]))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low == 0 ? QString(Ellipsis) : Ellipsis + text.mid(starts[low - 1]);
 }
 
 } // namespace
@@ -102,10 +201,15 @@ void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigne
     // count from the start of the line, and a right-to-left canvas reorders the whole line.
     const bool cuttable = (flags & Dt::SingleLine) && !(flags & (Dt::NoClip | Dt::Center | Dt::ExpandTabs))
                           && !(flags & Dt::RtlReading) && canvas.layoutDirection() != Qt::RightToLeft
-                          && text.size() >= CutFromLength && isDrawnLocally(text);
-    const QString shown = cuttable ? visiblePart(text, canvas.fontMetrics(), rect.width(), (flags & Dt::Right) != 0,
-                                                 !(flags & Dt::NoPrefix))
-                                   : text;
+                          && text.size() >= CutFromLength;
+    const QFontMetrics metrics = canvas.fontMetrics();
+    QString shown =
+        cuttable ? visiblePart(text, metrics, rect.width(), (flags & Dt::Right) != 0, !(flags & Dt::NoPrefix)) : text;
+    if ((flags & Dt::StartEllipsis) && (flags & Dt::SingleLine)) {
+        const int measureFlags = Qt::TextSingleLine | ((flags & Dt::NoPrefix) ? 0 : int(Qt::TextShowMnemonic));
+        if (shown.size() < text.size() || metrics.size(measureFlags, shown).width() > rect.width())
+            shown = withLeadingEllipsis(shown, metrics, rect.width(), measureFlags);
+    }
 
     canvas.save();
     if (!(flags & Dt::NoClip))

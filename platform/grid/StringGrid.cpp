@@ -7,6 +7,7 @@
 #include "platform/grid/GridInplaceEditor.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -77,7 +78,6 @@ StringGrid::StringGrid(QWidget* parent)
     connect(m_editor, &GridInplaceEditor::tabPressed, this, &StringGrid::onEditorTab);
     connect(m_editor, &GridInplaceEditor::focusLeft, this, &StringGrid::onEditorFocusLeft);
     connect(m_editor, &GridInplaceEditor::textChanged, this, &StringGrid::onEditorTextChanged);
-    qApp->installEventFilter(this);
 
     m_dragTimer.setInterval(DragScrollIntervalMs);
     connect(&m_dragTimer, &QTimer::timeout, this, &StringGrid::onDragTimer);
@@ -428,6 +428,36 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event)
     return QAbstractScrollArea::eventFilter(watched, event);
 }
 
+void StringGrid::showEvent(QShowEvent* event)
+{
+    // The presses eventFilter looks at reach the window before any widget: it watches the window this grid
+    // is shown in, and only that one.
+    QWindow* handle = window()->windowHandle();
+    if (handle != m_filteredWindow) {
+        if (m_filteredWindow)
+            m_filteredWindow->removeEventFilter(this);
+        m_filteredWindow = handle;
+        if (handle)
+            handle->installEventFilter(this);
+    }
+    QAbstractScrollArea::showEvent(event);
+}
+
+// ---- context menu --------------------------------------------------------------------------------
+
+void StringGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    // An open editor keeps its own menu.
+    if (m_editorOpen) {
+        event->ignore();
+        return;
+    }
+    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+    emit contextMenuRequested(byMouse ? event->globalPos()
+                                      : viewport()->mapToGlobal(cellRect(m_col, m_row).bottomLeft()));
+    event->accept();
+}
+
 // ---- keyboard ------------------------------------------------------------------------------------
 
 void StringGrid::keyPressEvent(QKeyEvent* event)
@@ -442,6 +472,17 @@ void StringGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const Qt::KeyboardModifiers chord = modifiers & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && chord == Qt::ShiftModifier)) {
+        emit contextMenuRequested(viewport()->mapToGlobal(cellRect(m_col, m_row).bottomLeft()));
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Z && chord == Qt::ControlModifier) {
+        emit undoRequested();
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -670,4 +711,5 @@ void StringGrid::onEditorTextChanged(const QString& text)
     else
         m_cells.insert(cellKey(m_col, m_row), text);
     StringGridAccessible::notifyCellWritten(this, m_col, m_row);
+    emit cellEdited(m_col, m_row);
 }
