@@ -144,8 +144,8 @@ QString visiblePart(const QString& text, const QFontMetrics& metrics, int width,
     return text;
 }
 
-// "…" and the longest run of whole graphemes from the end of `text` that fits beside it in `width`.
-QString withLeadingEllipsis(const QString& text, const QFontMetrics& metrics, int width, int measureFlags)
+// The longest run of whole graphemes from the end of `text` that fits in `width`.
+QString endThatFits(const QString& text, const QFontMetrics& metrics, int width, int measureFlags)
 {
     const qsizetype from = graphemeBoundary(text, std::max<qsizetype>(0, text.size() - EllipsisTailLimit), false);
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, text.size() - from);
@@ -153,10 +153,8 @@ QString withLeadingEllipsis(const QString& text, const QFontMetrics& metrics, in
     finder.toEnd();
     while (finder.toPreviousBoundary() >= 0)
         starts.append(from + finder.position());
-    const auto fits = [&](qsizetype start) {
-        return metrics.size(measureFlags, Ellipsis + text.mid(start)).width() <= width;
-    };
-    // Widths grow with every grapheme added in front: the first start that no longer fits ends the tail.
+    const auto fits = [&](qsizetype start) { return metrics.size(measureFlags, text.mid(start)).width() <= width; };
+    // Widths grow with every grapheme added in front: the first start that no longer fits ends the run.
     qsizetype low = 0; // starts[0..low) fit
     qsizetype high = starts.size();
     while (low < high) {
@@ -166,7 +164,7 @@ QString withLeadingEllipsis(const QString& text, const QFontMetrics& metrics, in
         else
             high = middle;
     }
-    return low == 0 ? QString(Ellipsis) : Ellipsis + text.mid(starts[low - 1]);
+    return low == 0 ? QString() : text.mid(starts[low - 1]);
 }
 
 } // namespace
@@ -205,16 +203,25 @@ void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigne
     const QFontMetrics metrics = canvas.fontMetrics();
     QString shown =
         cuttable ? visiblePart(text, metrics, rect.width(), (flags & Dt::Right) != 0, !(flags & Dt::NoPrefix)) : text;
+    QRect textRect = rect;
+    int markWidth = -1;
     if ((flags & Dt::StartEllipsis) && (flags & Dt::SingleLine)) {
         const int measureFlags = Qt::TextSingleLine | ((flags & Dt::NoPrefix) ? 0 : int(Qt::TextShowMnemonic));
-        if (shown.size() < text.size() || metrics.size(measureFlags, shown).width() > rect.width())
-            shown = withLeadingEllipsis(shown, metrics, rect.width(), measureFlags);
+        if (shown.size() < text.size() || metrics.size(measureFlags, shown).width() > rect.width()) {
+            markWidth = metrics.horizontalAdvance(Ellipsis);
+            textRect.setLeft(rect.left() + markWidth);
+            shown = endThatFits(shown, metrics, textRect.width(), measureFlags);
+        }
     }
 
     canvas.save();
     if (!(flags & Dt::NoClip))
         canvas.setClipRect(rect, Qt::IntersectClip);
-    canvas.drawText(rect, qtFlags | Qt::TextDontClip, shown);
+    if (markWidth >= 0) {
+        const int markFlags = (qtFlags & ~int(Qt::AlignHorizontal_Mask)) | Qt::AlignLeft | Qt::TextDontClip;
+        canvas.drawText(rect, markFlags, QString(Ellipsis));
+    }
+    canvas.drawText(textRect, qtFlags | Qt::TextDontClip, shown);
     canvas.restore();
 }
 

@@ -452,9 +452,9 @@ void StringGrid::contextMenuEvent(QContextMenuEvent* event)
         event->ignore();
         return;
     }
-    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
-    emit contextMenuRequested(byMouse ? event->globalPos()
-                                      : viewport()->mapToGlobal(cellRect(m_col, m_row).bottomLeft()));
+    // The right button's press has opened it already.
+    if (event->reason() != QContextMenuEvent::Mouse)
+        emit contextMenuRequested(viewport()->mapToGlobal(cellRect(m_col, m_row).bottomLeft()));
     event->accept();
 }
 
@@ -552,6 +552,11 @@ void StringGrid::focusOutEvent(QFocusEvent*)
 void StringGrid::mousePressEvent(QMouseEvent* event)
 {
     takeFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::RightButton && !m_editorOpen) {
+        emit contextMenuRequested(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
     const CellHit hit = event->button() == Qt::LeftButton ? cellAt(event->position().toPoint()) : CellHit{};
     if (!hit.inside) {
         if (m_editorOpen)
