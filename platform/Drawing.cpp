@@ -14,7 +14,7 @@ namespace {
 // Laying out a line costs what the whole text costs, clipped or not: a long single line is cut to the part
 // that reaches into the box before it is laid out. Shorter texts are not worth measuring.
 constexpr qsizetype CutFromLength = 256;
-constexpr qsizetype FirstCutLength = 32;
+constexpr qsizetype FirstCutLength = 16;
 // Characters kept beyond the part measured to cover the box, so that whatever the cut itself changes
 // (a ligature, an Arabic letter losing its joining neighbour, an ampersand losing its pair) happens
 // outside the box.
@@ -22,8 +22,6 @@ constexpr qsizetype CutGuard = 16;
 // How far around a cut a grapheme boundary is looked for: enough for an emoji sequence or a letter with
 // a stack of marks.
 constexpr qsizetype GraphemeContext = 32;
-// The part of a text's end that a leading ellipsis can be followed by in a box.
-constexpr qsizetype EllipsisTailLimit = 256;
 constexpr QChar Ampersand = QLatin1Char('&');
 constexpr QChar Ellipsis = QChar(0x2026);
 
@@ -63,6 +61,36 @@ Strong strongAt(const QString& text, qsizetype i, bool before, qsizetype& length
     }
 }
 
+// Digits, blanks and punctuation of the basic Latin block: the common case, told apart without a look-up.
+bool isAsciiNeutral(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x80 && !((u | 0x20) >= 'a' && (u | 0x20) <= 'z');
+}
+
+// QString::isRightToLeft() without a look-up for the digits and punctuation that usually come first.
+bool startsRightToLeft(const QString& text)
+{
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < text.size(); i += length) {
+        if (isAsciiNeutral(text[i])) {
+            length = 1;
+            continue;
+        }
+        switch (strongAt(text, i, false, length)) {
+        case Strong::Left:
+            return false;
+        case Strong::Right:
+            return true;
+        case Strong::Control:
+            return text.isRightToLeft(); // isolates are skipped there
+        case Strong::None:
+            break;
+        }
+    }
+    return false;
+}
+
 // Moves a cut of a left-to-right line so that what it keeps is ordered and resolved as in the whole line.
 // The first strong character on the far side of the cut decides how the neutrals and numbers near it
 // resolve and whether a right-to-left run crosses it; when it is right-to-left the cut moves out to the
@@ -74,6 +102,10 @@ qsizetype bidiSafeCut(const QString& text, qsizetype cut, bool tail)
     qsizetype length = 0;
     if (tail) {
         for (qsizetype i = cut - 1; i >= 0; i -= length) {
+            if (isAsciiNeutral(text[i])) {
+                length = 1;
+                continue;
+            }
             switch (strongAt(text, i, true, length)) {
             case Strong::Left:
                 return crossedRight ? i + 1 - length : cut;
@@ -86,9 +118,13 @@ qsizetype bidiSafeCut(const QString& text, qsizetype cut, bool tail)
                 break;
             }
         }
-        return 0;
+        return crossedRight ? 0 : cut; // the paragraph itself starts left to right
     }
     for (qsizetype i = cut; i < text.size(); i += length) {
+        if (isAsciiNeutral(text[i])) {
+            length = 1;
+            continue;
+        }
         switch (strongAt(text, i, false, length)) {
         case Strong::Left:
             return crossedRight ? i : cut;
@@ -101,7 +137,7 @@ qsizetype bidiSafeCut(const QString& text, qsizetype cut, bool tail)
             break;
         }
     }
-    return text.size();
+    return crossedRight ? text.size() : cut;
 }
 
 // The nearest grapheme boundary at or before (`down`) or after `cut`, found in a little context around it.
@@ -144,22 +180,32 @@ QString visiblePart(const QString& text, const QFontMetrics& metrics, int width,
     return text;
 }
 
-// The longest run of whole graphemes from the end of `text` that fits in `width`.
+// The longest run of whole graphemes from the end of `text` that fits in `width`. No grapheme is narrower
+// than a pixel, so the search looks no further back than the width allows.
 QString endThatFits(const QString& text, const QFontMetrics& metrics, int width, int measureFlags)
 {
-    const qsizetype from = graphemeBoundary(text, std::max<qsizetype>(0, text.size() - EllipsisTailLimit), false);
+    const qsizetype reach = std::max<qsizetype>(0, text.size() - std::max(width, 0) - GraphemeContext);
+    const qsizetype from = graphemeBoundary(text, std::min(reach, text.size()), false);
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, text.size() - from);
     QList<qsizetype> starts; // grapheme starts, nearest the end first
     finder.toEnd();
     while (finder.toPreviousBoundary() >= 0)
         starts.append(from + finder.position());
-    const auto fits = [&](qsizetype start) { return metrics.size(measureFlags, text.mid(start)).width() <= width; };
-    // Widths grow with every grapheme added in front: the first start that no longer fits ends the run.
+    const auto fits = [&](qsizetype index) {
+        return metrics.size(measureFlags, text.mid(starts[index])).width() <= width;
+    };
+    // Widths grow with every grapheme added in front. Doubling from the end finds a bound that no longer
+    // fits while measuring only short tails; halving then finds the first start that does not fit.
     qsizetype low = 0; // starts[0..low) fit
-    qsizetype high = starts.size();
+    qsizetype high = 1;
+    while (high <= starts.size() && fits(high - 1)) {
+        low = high;
+        high *= 2;
+    }
+    high = std::min(high - 1, starts.size());
     while (low < high) {
         const qsizetype middle = (low + high) / 2;
-        if (fits(starts[middle]))
+        if (fits(middle))
             low = middle + 1;
         else
             high = middle;
@@ -197,9 +243,15 @@ void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigne
 
     // Centred text would need its middle measured from both ends; it keeps its whole layout. Tab stops
     // count from the start of the line, and a right-to-left canvas reorders the whole line.
+    // A line laid out right to left as a whole (a right-to-left canvas, or one that lets the first strong
+    // character decide and meets a right-to-left one) keeps its whole layout too. A cut line is laid out
+    // left to right whatever its own first strong character.
     const bool cuttable = (flags & Dt::SingleLine) && !(flags & (Dt::NoClip | Dt::Center | Dt::ExpandTabs))
-                          && !(flags & Dt::RtlReading) && canvas.layoutDirection() != Qt::RightToLeft
-                          && text.size() >= CutFromLength;
+                          && !(flags & Dt::RtlReading) && text.size() >= CutFromLength
+                          && (canvas.layoutDirection() == Qt::LeftToRight
+                              || (canvas.layoutDirection() == Qt::LayoutDirectionAuto && !startsRightToLeft(text)));
+    if (cuttable)
+        qtFlags |= Qt::TextForceLeftToRight;
     const QFontMetrics metrics = canvas.fontMetrics();
     QString shown =
         cuttable ? visiblePart(text, metrics, rect.width(), (flags & Dt::Right) != 0, !(flags & Dt::NoPrefix)) : text;

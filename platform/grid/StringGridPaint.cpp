@@ -21,7 +21,7 @@ using namespace StringGridMetrics;
 namespace {
 
 // The grid's own left-aligned text output measures no more of a long text than can show in a cell.
-constexpr qsizetype ShortText = 64;
+constexpr qsizetype ShortText = 16;
 constexpr qsizetype LongestShownPrefix = 4096;
 
 const QColor LineColor(192, 192, 192);
