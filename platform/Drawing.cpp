@@ -68,6 +68,26 @@ bool isAsciiNeutral(QChar c)
     return u < 0x80 && !((u | 0x20) >= 'a' && (u | 0x20) <= 'z');
 }
 
+// Below the first right-to-left block no character reorders a line, and no explicit direction control
+// lies there: such a text needs no bidirectional care when it is cut.
+constexpr char16_t FirstBidiSensitive = 0x0590;
+
+bool isBelowBidiBlocks(const QString& text)
+{
+    // Branch-free within a block, so it runs at the speed of memory; a mixed text stops at its first block.
+    constexpr qsizetype Block = 256;
+    const auto* units = reinterpret_cast<const char16_t*>(text.constData());
+    for (qsizetype start = 0; start < text.size(); start += Block) {
+        const qsizetype end = std::min(text.size(), start + Block);
+        char16_t highest = 0;
+        for (qsizetype i = start; i < end; ++i)
+            highest = std::max(highest, units[i]);
+        if (highest >= FirstBidiSensitive)
+            return false;
+    }
+    return true;
+}
+
 // QString::isRightToLeft() without a look-up for the digits and punctuation that usually come first.
 bool startsRightToLeft(const QString& text)
 {
@@ -159,7 +179,8 @@ qsizetype graphemeBoundary(const QString& text, qsizetype cut, bool down)
 // otherwise, grown until it is wider than the box in this font, then widened to whole graphemes and to
 // where the bidirectional algorithm starts afresh. A tail begins with a whole run of ampersands, so each
 // ampersand pairs as it does in the whole text.
-QString visiblePart(const QString& text, const QFontMetrics& metrics, int width, bool tail, bool prefix)
+QString visiblePart(const QString& text, const QFontMetrics& metrics, int width, bool tail, bool prefix,
+                    bool leftToRightOnly)
 {
     const int measureFlags = Qt::TextSingleLine | (prefix ? Qt::TextShowMnemonic : 0);
     for (qsizetype length = FirstCutLength; length + CutGuard < text.size(); length *= 2) {
@@ -168,16 +189,31 @@ QString visiblePart(const QString& text, const QFontMetrics& metrics, int width,
             continue;
         if (!tail) {
             qsizetype end = graphemeBoundary(text, length + CutGuard, false);
-            end = bidiSafeCut(text, end, false);
+            if (!leftToRightOnly)
+                end = bidiSafeCut(text, end, false);
             return text.left(end);
         }
         qsizetype cut = graphemeBoundary(text, text.size() - length - CutGuard, true);
-        cut = bidiSafeCut(text, cut, true);
+        if (!leftToRightOnly)
+            cut = bidiSafeCut(text, cut, true);
         while (prefix && cut > 0 && text[cut - 1] == Ampersand)
             --cut;
         return text.mid(cut);
     }
     return text;
+}
+
+// Whether every character from `from` on is a grapheme of its own drawn without shaping: below the
+// combining marks, no surrogates.
+bool isSimpleTail(const QString& text, qsizetype from)
+{
+    constexpr char16_t FirstCombiningMark = 0x0300;
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u >= FirstCombiningMark || u < 0x20)
+            return false;
+    }
+    return true;
 }
 
 // The longest run of whole graphemes from the end of `text` that fits in `width`. No grapheme is narrower
@@ -194,6 +230,20 @@ QString endThatFits(const QString& text, const QFontMetrics& metrics, int width,
     const auto fits = [&](qsizetype index) {
         return metrics.size(measureFlags, text.mid(starts[index])).width() <= width;
     };
+    if (!(measureFlags & Qt::TextShowMnemonic) && isSimpleTail(text, from)) {
+        // Letters, digits and punctuation, one grapheme each: their advances add up without shaping,
+        // up to the kerning, which the measuring of the run found then settles.
+        qsizetype count = 0;
+        int sum = 0;
+        for (qsizetype i = text.size() - 1; i >= from; --i, ++count) {
+            sum += metrics.horizontalAdvance(text[i]);
+            if (sum > width)
+                break;
+        }
+        while (count > 0 && !fits(count - 1))
+            --count;
+        return count == 0 ? QString() : text.mid(starts[count - 1]);
+    }
     // Widths grow with every grapheme added in front. Doubling from the end finds a bound that no longer
     // fits while measuring only short tails; halving then finds the first start that does not fit.
     qsizetype low = 0; // starts[0..low) fit
@@ -246,15 +296,19 @@ void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigne
     // A line laid out right to left as a whole (a right-to-left canvas, or one that lets the first strong
     // character decide and meets a right-to-left one) keeps its whole layout too. A cut line is laid out
     // left to right whatever its own first strong character.
-    const bool cuttable = (flags & Dt::SingleLine) && !(flags & (Dt::NoClip | Dt::Center | Dt::ExpandTabs))
-                          && !(flags & Dt::RtlReading) && text.size() >= CutFromLength
-                          && (canvas.layoutDirection() == Qt::LeftToRight
-                              || (canvas.layoutDirection() == Qt::LayoutDirectionAuto && !startsRightToLeft(text)));
+    const bool longLine = (flags & Dt::SingleLine) && !(flags & (Dt::NoClip | Dt::Center | Dt::ExpandTabs))
+                          && !(flags & Dt::RtlReading) && text.size() >= CutFromLength;
+    const bool leftToRightOnly = longLine && isBelowBidiBlocks(text);
+    const bool cuttable =
+        longLine
+        && (canvas.layoutDirection() == Qt::LeftToRight
+            || (canvas.layoutDirection() == Qt::LayoutDirectionAuto && (leftToRightOnly || !startsRightToLeft(text))));
     if (cuttable)
         qtFlags |= Qt::TextForceLeftToRight;
     const QFontMetrics metrics = canvas.fontMetrics();
-    QString shown =
-        cuttable ? visiblePart(text, metrics, rect.width(), (flags & Dt::Right) != 0, !(flags & Dt::NoPrefix)) : text;
+    QString shown = cuttable ? visiblePart(text, metrics, rect.width(), (flags & Dt::Right) != 0,
+                                           !(flags & Dt::NoPrefix), leftToRightOnly)
+                             : text;
     QRect textRect = rect;
     int markWidth = -1;
     if ((flags & Dt::StartEllipsis) && (flags & Dt::SingleLine)) {
