@@ -175,6 +175,13 @@ qsizetype graphemeBoundary(const QString& text, qsizetype cut, bool down)
     return moved < 0 ? (down ? from : to) : from + moved;
 }
 
+// The width of one line as drawn; without mnemonics the advance alone, which skips the rectangle layout.
+int lineWidth(const QFontMetrics& metrics, const QString& line, int measureFlags)
+{
+    return (measureFlags & Qt::TextShowMnemonic) ? metrics.size(measureFlags, line).width()
+                                                 : metrics.horizontalAdvance(line);
+}
+
 // The end of a long single line that a box of `width` pixels shows: its tail when right-aligned, its head
 // otherwise, grown until it is wider than the box in this font, then widened to whole graphemes and to
 // where the bidirectional algorithm starts afresh. A tail begins with a whole run of ampersands, so each
@@ -185,7 +192,7 @@ QString visiblePart(const QString& text, const QFontMetrics& metrics, int width,
     const int measureFlags = Qt::TextSingleLine | (prefix ? Qt::TextShowMnemonic : 0);
     for (qsizetype length = FirstCutLength; length + CutGuard < text.size(); length *= 2) {
         const QString core = tail ? text.right(length) : text.left(length);
-        if (metrics.size(measureFlags, core).width() <= width)
+        if (lineWidth(metrics, core, measureFlags) <= width)
             continue;
         if (!tail) {
             qsizetype end = graphemeBoundary(text, length + CutGuard, false);
@@ -222,28 +229,24 @@ QString endThatFits(const QString& text, const QFontMetrics& metrics, int width,
 {
     const qsizetype reach = std::max<qsizetype>(0, text.size() - std::max(width, 0) - GraphemeContext);
     const qsizetype from = graphemeBoundary(text, std::min(reach, text.size()), false);
+    const auto fitsFrom = [&](qsizetype start) { return lineWidth(metrics, text.mid(start), measureFlags) <= width; };
+    if (!(measureFlags & Qt::TextShowMnemonic) && isSimpleTail(text, from)) {
+        // Letters, digits and punctuation, one grapheme each: their advances add up without shaping,
+        // up to the kerning, which measuring the run found then settles.
+        qsizetype start = text.size();
+        int sum = 0;
+        while (start > from && sum + metrics.horizontalAdvance(text[start - 1]) <= width)
+            sum += metrics.horizontalAdvance(text[--start]);
+        while (start < text.size() && !fitsFrom(start))
+            ++start;
+        return text.mid(start);
+    }
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, text.size() - from);
     QList<qsizetype> starts; // grapheme starts, nearest the end first
     finder.toEnd();
     while (finder.toPreviousBoundary() >= 0)
         starts.append(from + finder.position());
-    const auto fits = [&](qsizetype index) {
-        return metrics.size(measureFlags, text.mid(starts[index])).width() <= width;
-    };
-    if (!(measureFlags & Qt::TextShowMnemonic) && isSimpleTail(text, from)) {
-        // Letters, digits and punctuation, one grapheme each: their advances add up without shaping,
-        // up to the kerning, which the measuring of the run found then settles.
-        qsizetype count = 0;
-        int sum = 0;
-        for (qsizetype i = text.size() - 1; i >= from; --i, ++count) {
-            sum += metrics.horizontalAdvance(text[i]);
-            if (sum > width)
-                break;
-        }
-        while (count > 0 && !fits(count - 1))
-            --count;
-        return count == 0 ? QString() : text.mid(starts[count - 1]);
-    }
+    const auto fits = [&](qsizetype index) { return fitsFrom(starts[index]); };
     // Widths grow with every grapheme added in front. Doubling from the end finds a bound that no longer
     // fits while measuring only short tails; halving then finds the first start that does not fit.
     qsizetype low = 0; // starts[0..low) fit
@@ -313,7 +316,7 @@ void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigne
     int markWidth = -1;
     if ((flags & Dt::StartEllipsis) && (flags & Dt::SingleLine)) {
         const int measureFlags = Qt::TextSingleLine | ((flags & Dt::NoPrefix) ? 0 : int(Qt::TextShowMnemonic));
-        if (shown.size() < text.size() || metrics.size(measureFlags, shown).width() > rect.width()) {
+        if (shown.size() < text.size() || lineWidth(metrics, shown, measureFlags) > rect.width()) {
             markWidth = metrics.horizontalAdvance(Ellipsis);
             textRect.setLeft(rect.left() + markWidth);
             shown = endThatFits(shown, metrics, textRect.width(), measureFlags);
