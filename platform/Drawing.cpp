@@ -247,23 +247,20 @@ QString endThatFits(const QString& text, const QFontMetrics& metrics, int width,
     while (finder.toPreviousBoundary() >= 0)
         starts.append(from + finder.position());
     const auto fits = [&](qsizetype index) { return fitsFrom(starts[index]); };
-    // Widths grow with every grapheme added in front. Doubling from the end finds a bound that no longer
-    // fits while measuring only short tails; halving then finds the first start that does not fit.
-    qsizetype low = 0; // starts[0..low) fit
-    qsizetype high = 1;
-    while (high <= starts.size() && fits(high - 1)) {
-        low = high;
-        high *= 2;
+    // Widths grow with every grapheme added in front. A first guess from the font's average width, then
+    // a grapheme at a time: usually two or three measurements.
+    const qsizetype count = starts.size();
+    if (count == 0)
+        return QString();
+    qsizetype shown = std::clamp<qsizetype>(width / std::max(1, metrics.averageCharWidth()), 1, count);
+    if (fits(shown - 1)) {
+        while (shown < count && fits(shown))
+            ++shown;
+        return text.mid(starts[shown - 1]);
     }
-    high = std::min(high - 1, starts.size());
-    while (low < high) {
-        const qsizetype middle = (low + high) / 2;
-        if (fits(middle))
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low == 0 ? QString() : text.mid(starts[low - 1]);
+    while (shown > 1 && !fits(shown - 2))
+        --shown;
+    return shown > 1 ? text.mid(starts[shown - 2]) : QString();
 }
 
 } // namespace
