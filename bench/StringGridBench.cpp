@@ -1,4 +1,5 @@
 // Painting a grid costs what its visible cells cost, whatever its counts or the length of its texts.
+#include "calculator/Main.h"
 #include "platform/Drawing.h"
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
@@ -10,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <limits>
 
 namespace {
@@ -19,14 +21,11 @@ constexpr int GridWidth = 400;
 constexpr int GridHeight = 300;
 constexpr int Megabyte = 1 << 20;
 
-// What the calculator window's cell handler does.
-void paintRightAligned(StringGrid* sender, int col, int row, const QRect& rect, StringGrid::DrawState)
+// The calculator window's cell handler itself.
+TFM_Main& calculatorWindow()
 {
-    QRect box = rect;
-    QPainter& canvas = *sender->canvas();
-    FillRect(canvas, box);
-    InflateRect(box, -2, -2);
-    DrawTextA(canvas, sender->cell(col, row), box, Dt::SingleLine | Dt::VCenter | Dt::Right);
+    static TFM_Main window;
+    return window;
 }
 
 struct ShownGrid
@@ -36,7 +35,7 @@ struct ShownGrid
     {
         grid.resize(GridWidth, GridHeight);
         if (withHandler)
-            QObject::connect(&grid, &StringGrid::drawCell, &paintRightAligned);
+            grid.setCellPainter(std::bind_front(&TFM_Main::grdMatrixDrawCell, &calculatorWindow()));
         grid.show();
         QCoreApplication::processEvents();
     }
@@ -101,18 +100,55 @@ void BM_RepaintWithMegabyteCell(benchmark::State& state)
 }
 BENCHMARK(BM_RepaintWithMegabyteCell)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Every cell of a 20 x 20 grid holds 1 MB of mixed scripts: right-to-left runs with numbers, emoji with
+// modifiers, combining accents.
+void BM_RepaintMegabyteMixedScriptCells(benchmark::State& state)
+{
+    const QString pattern = QString::fromUtf8("ab 12 \u05d0\u05d1\u05d2 345 \u0661\u0662 \U0001F44D\U0001F3FD "
+                                              "e\u0301 \u0627\u0644\u0639 x\U0001F1E9\U0001F1EA ");
+    QString text;
+    while (text.size() < Megabyte)
+        text += pattern;
+    const auto fill = [&](StringGrid& grid) {
+        grid.setRowCount(20);
+        grid.setColCount(20);
+        for (int row = 0; row < 20; ++row)
+            for (int col = 0; col < 20; ++col)
+                grid.setCell(col, row, text.left(text.size() - (row * 20 + col) % pattern.size()));
+    };
+    if (state.range(0) == 0) {
+        // Matrix A as the calculator window shows it.
+        TFM_Main& window = calculatorWindow();
+        window.show();
+        auto* grid = window.findChild<StringGrid*>(QStringLiteral("grdMatrixA"));
+        fill(*grid);
+        QImage image(grid->viewport()->size(), QImage::Format_RGB32);
+        for (auto _ : state) {
+            grid->viewport()->render(&image);
+            benchmark::DoNotOptimize(image.constBits());
+        }
+        state.SetLabel(std::to_string(grid->viewport()->width()) + " x " + std::to_string(grid->viewport()->height()));
+        window.hide();
+        return;
+    }
+    ShownGrid shown(true);
+    fill(shown.grid);
+    for (auto _ : state)
+        shown.render();
+    state.SetLabel("400 x 300");
+}
+BENCHMARK(BM_RepaintMegabyteMixedScriptCells)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // The window's handler painting one 40 x 20 cell that holds 1 MB, straight into an image.
 void BM_PaintMegabyteCellLikeTheHandler(benchmark::State& state)
 {
     QImage image(41, 21, QImage::Format_RGB32);
-    const QString text(Megabyte, QLatin1Char('7'));
+    StringGrid grid;
+    grid.setCell(0, 0, QString(Megabyte, QLatin1Char('7')));
     for (auto _ : state) {
         QPainter canvas(&image);
         canvas.setBrush(Qt::white);
-        QRect box(0, 0, 40, 20);
-        FillRect(canvas, box);
-        InflateRect(box, -2, -2);
-        DrawTextA(canvas, text, box, Dt::SingleLine | Dt::VCenter | Dt::Right);
+        calculatorWindow().grdMatrixDrawCell(canvas, &grid, 0, 0, QRect(0, 0, 40, 20), {});
     }
     benchmark::DoNotOptimize(image.constBits());
 }

@@ -3,6 +3,7 @@
 #include "arithmetic/ExportText.h"
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
+#include "calculator/GridMenu.h"
 #include "platform/Announcer.h"
 #include "platform/AssistiveTabStop.h"
 #include "platform/Button.h"
@@ -22,6 +23,7 @@
 #include <QStringEncoder>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -295,7 +297,10 @@ void TFM_Main::connectHandlers()
     connect(edtACol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtAColPropertiesChange));
     connect(edtBCol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtBColPropertiesChange));
     for (StringGrid* grid : {grdMatrixA, grdMatrixB, grdMatrixR})
-        connect(grid, &StringGrid::drawCell, this, &TFM_Main::grdMatrixDrawCell);
+        grid->setCellPainter(std::bind_front(&TFM_Main::grdMatrixDrawCell, this));
+    new GridMenu(grdMatrixA, edtARow, edtACol);
+    new GridMenu(grdMatrixB, edtACol, edtBCol);
+    new GridMenu(grdMatrixR, nullptr, nullptr);
 }
 
 void TFM_Main::setTabOrder()
@@ -363,15 +368,16 @@ void TFM_Main::UpdateMatrixSizes()
     grdMatrixR->setColCount(p);
 }
 
-void TFM_Main::grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const QRect& Rect, StringGrid::DrawState)
+void TFM_Main::grdMatrixDrawCell(QPainter& Canvas, StringGrid* Sender, int ACol, int ARow, const QRect& Rect,
+                                 StringGrid::DrawState)
 {
-    QPainter* canvas = Sender->canvas();
-    if (!canvas)
-        return;
     QRect r = Rect;
-    FillRect(*canvas, r);
+    FillRect(Canvas, r);
     InflateRect(r, -2, -2);
-    DrawTextA(*canvas, Sender->cell(ACol, ARow), r, Dt::SingleLine | Dt::VCenter | Dt::Right);
+    // A cell shows its text as it stands: an ampersand is no mnemonic, and a text too long for the cell
+    // says so with a leading ellipsis rather than passing its last digits off as the number.
+    DrawTextA(Canvas, Sender->cell(ACol, ARow), r,
+              Dt::SingleLine | Dt::VCenter | Dt::Right | Dt::NoPrefix | Dt::StartEllipsis);
 }
 
 bool TFM_Main::ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b)

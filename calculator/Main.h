@@ -11,6 +11,7 @@ class Button;
 class LayoutGroup;
 class LayoutItem;
 class LayoutLook;
+class QPainter;
 class QLineEdit;
 class SpinEdit;
 struct ExtendedMatrix;
@@ -39,7 +40,8 @@ public:
     void edtARowPropertiesChange();
     void edtAColPropertiesChange();
     void edtBColPropertiesChange();
-    void grdMatrixDrawCell(StringGrid* Sender, int ACol, int ARow, const QRect& Rect, StringGrid::DrawState State);
+    void grdMatrixDrawCell(QPainter& Canvas, StringGrid* Sender, int ACol, int ARow, const QRect& Rect,
+                           StringGrid::DrawState State);
 
 private:
     // Components, under the names the program knows them by; each is also its object name.

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QColor systemColor(int index)
@@ -37,4 +40,35 @@ QColor ResolveColor(TColor color)
     if (color < 0)
         return systemColor(color & 0xFF);
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+namespace {
+
+double relativeLuminance(const QColor& color)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& text, const QColor& background, double ratio)
+{
+    const bool darken = relativeLuminance(background) > 0.18; // the luminance where black and white tie
+    QColor shade = text;
+    for (int step = 0; step < 255 && ContrastRatio(shade, background) < ratio; ++step) {
+        const int delta = darken ? -1 : 1;
+        shade.setRgb(std::clamp(shade.red() + delta, 0, 255), std::clamp(shade.green() + delta, 0, 255),
+                     std::clamp(shade.blue() + delta, 0, 255), shade.alpha());
+    }
+    return shade;
 }

@@ -38,3 +38,10 @@ constexpr TColor clBtnHighlight = SystemColor(20);
 
 // The RGB value of a colour now: system colours come from the application's current palette.
 QColor ResolveColor(TColor color);
+
+// The contrast ratio of two colours as readability guidelines define it, from 1 (same luminance) to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// `text` darkened (on a light background; lightened on a dark one) just enough to reach `ratio` against
+// `background`; unchanged when it already does.
+QColor ReadableOn(const QColor& text, const QColor& background, double ratio);

@@ -17,6 +17,9 @@ constexpr unsigned ExpandTabs = 0x40;
 constexpr unsigned NoClip = 0x100;
 constexpr unsigned NoPrefix = 0x800;
 constexpr unsigned RtlReading = 0x20000;
+// Ours: a single line wider than its box shows "…" at the box's start and then as much of the text's end
+// as fits beside it, in whole graphemes. Meant with NoPrefix.
+constexpr unsigned StartEllipsis = 0x10000000;
 } // namespace Dt
 
 // Fills the rectangle with the painter's brush.
@@ -27,7 +30,8 @@ void InflateRect(QRect& rect, int dx, int dy);
 
 // Draws text in the painter's pen colour and font, without filling the background. An ampersand marks
 // the next character as underlined and "&&" draws one ampersand, unless Dt::NoPrefix; the output is
-// clipped to the rectangle unless Dt::NoClip; Dt::VCenter takes effect only with Dt::SingleLine.
+// clipped to the rectangle unless Dt::NoClip; Dt::VCenter takes effect only with Dt::SingleLine. A long
+// single line is laid out only around the end that shows, whatever its scripts.
 void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigned flags);
 
 // a * b / c from the exact 64-bit product, rounded to the nearest integer with halves away from zero;

@@ -11,6 +11,23 @@
 namespace {
 constexpr int CaptionGap = 6;
 constexpr QRgb ControlBorderColor = qRgb(128, 128, 128);
+// Disabled text keeps its grey look but stays readable (at least 4.5:1, with a margin for the blending of
+// glyph edges). A caption sits on its group's colour, which may be a shade darker than the window's: it
+// aims a little higher.
+constexpr double ReadableContrast = 4.8;
+constexpr double CaptionContrast = 5.2;
+
+// Sets the disabled colour of `role` readable against the disabled `background` role of the same palette.
+void makeDisabledReadable(QWidget* widget, QPalette::ColorRole role, QPalette::ColorRole background, double ratio)
+{
+    QPalette palette = widget->palette();
+    const QColor readable =
+        ReadableOn(palette.color(QPalette::Disabled, role), palette.color(QPalette::Disabled, background), ratio);
+    if (readable == palette.color(QPalette::Disabled, role))
+        return;
+    palette.setColor(QPalette::Disabled, role, readable);
+    widget->setPalette(palette);
+}
 } // namespace
 
 LayoutItem::LayoutItem(QWidget* control, QWidget* parent)
@@ -23,6 +40,7 @@ LayoutItem::LayoutItem(QWidget* control, QWidget* parent)
     row->addWidget(m_control);
     setSizePolicy(m_control->sizePolicy());
     m_control->installEventFilter(this);
+    makeDisabledReadable(m_control, QPalette::Text, QPalette::Base, ReadableContrast);
     takeOverEnabledState();
 }
 
@@ -37,6 +55,7 @@ void LayoutItem::setCaption(const QString& caption)
         m_caption = new QLabel(this);
         m_caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         static_cast<QHBoxLayout*>(layout())->insertWidget(0, m_caption);
+        makeDisabledReadable(m_caption, QPalette::WindowText, QPalette::Window, CaptionContrast);
         takeOverEnabledState();
     }
     m_caption->setText(caption);

@@ -5,7 +5,7 @@
 class QLabel;
 
 // One place in a layout group: a control with an optional caption to its left. The item and its control
-// share one enabled state; a disabled item draws its caption in the disabled-text colour.
+// share one enabled state; a disabled item draws its caption in a disabled-text colour that stays readable.
 class LayoutItem : public QWidget
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "platform/grid/GridInplaceEditor.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -76,7 +77,6 @@ StringGrid::StringGrid(QWidget* parent)
     connect(m_editor, &GridInplaceEditor::tabPressed, this, &StringGrid::onEditorTab);
     connect(m_editor, &GridInplaceEditor::focusLeft, this, &StringGrid::onEditorFocusLeft);
     connect(m_editor, &GridInplaceEditor::textChanged, this, &StringGrid::onEditorTextChanged);
-    qApp->installEventFilter(this);
 
     m_dragTimer.setInterval(DragScrollIntervalMs);
     connect(&m_dragTimer, &QTimer::timeout, this, &StringGrid::onDragTimer);
@@ -398,35 +398,6 @@ void StringGrid::takeFocus(Qt::FocusReason reason)
         setFocus(reason);
 }
 
-bool StringGrid::isScrollBar(const QWidget* widget) const
-{
-    const QScrollBar* bars[] = {horizontalScrollBar(), verticalScrollBar()};
-    return widget != nullptr && std::any_of(std::begin(bars), std::end(bars), [widget](const QScrollBar* bar) {
-               return widget == bar || bar->isAncestorOf(widget);
-           });
-}
-
-bool StringGrid::eventFilter(QObject* watched, QEvent* event)
-{
-    // Qt hands the focus to the first widget above the pressed one that takes click focus, before any
-    // widget sees the press. A grid that Tab does not reach must not take it from its scroll bars, so
-    // it takes no focus at all for the length of that press. The window sees the press first.
-    if (event->type() != QEvent::MouseButtonPress || m_focusPolicyHeld || (focusPolicy() & Qt::TabFocus)
-        || focusPolicy() == Qt::NoFocus || !isVisible() || watched != window()->windowHandle())
-        return QAbstractScrollArea::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (!isScrollBar(window()->childAt(mouse->position().toPoint())))
-        return QAbstractScrollArea::eventFilter(watched, event);
-    m_heldFocusPolicy = focusPolicy();
-    m_focusPolicyHeld = true;
-    setFocusPolicy(Qt::NoFocus);
-    QTimer::singleShot(0, this, [this] {
-        setFocusPolicy(m_heldFocusPolicy);
-        m_focusPolicyHeld = false;
-    });
-    return QAbstractScrollArea::eventFilter(watched, event);
-}
-
 // ---- keyboard ------------------------------------------------------------------------------------
 
 void StringGrid::keyPressEvent(QKeyEvent* event)
@@ -441,6 +412,17 @@ void StringGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const Qt::KeyboardModifiers chord = modifiers & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && chord == Qt::ShiftModifier)) {
+        emit contextMenuRequested(viewport()->mapToGlobal(cellRect(m_col, m_row).bottomLeft()));
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Z && chord == Qt::ControlModifier) {
+        emit undoRequested();
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -510,6 +492,11 @@ void StringGrid::focusOutEvent(QFocusEvent*)
 void StringGrid::mousePressEvent(QMouseEvent* event)
 {
     takeFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::RightButton && !m_editorOpen) {
+        emit contextMenuRequested(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
     const CellHit hit = event->button() == Qt::LeftButton ? cellAt(event->position().toPoint()) : CellHit{};
     if (!hit.inside) {
         if (m_editorOpen)
@@ -669,4 +656,5 @@ void StringGrid::onEditorTextChanged(const QString& text)
     else
         m_cells.insert(cellKey(m_col, m_row), text);
     announceCellWritten(m_col, m_row);
+    emit cellEdited(m_col, m_row);
 }

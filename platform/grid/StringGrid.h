@@ -4,12 +4,16 @@
 #include <QAccessible>
 #include <QHash>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
+
+#include <functional>
 
 class GridInplaceEditor;
 class QPainter;
 class QRegion;
+class QWindow;
 
 // A grid of text cells addressed (column, row) from 0, with an in-place editor.
 class StringGrid : public QAbstractScrollArea
@@ -61,12 +65,20 @@ public:
     bool editorOpen() const { return m_editorOpen; }
     GridInplaceEditor* inplaceEditor() const;
 
-    // The drawing surface while drawCell is being emitted: its brush is the fill colour and its pen the
-    // text colour that the grid chose for the cell, its font the grid's font. Null outside painting.
-    QPainter* canvas() const { return m_canvas; }
+    // Paints a cell over the grid's own text. The canvas's brush is the fill colour and its pen the text
+    // colour that the grid chose for the cell, its font the grid's font.
+    using CellPainter = std::function<void(QPainter& canvas, StringGrid* sender, int col, int row, const QRect& rect,
+                                           StringGrid::DrawState state)>;
+    void setCellPainter(CellPainter painter);
 
 signals:
-    void drawCell(StringGrid* sender, int col, int row, const QRect& rect, StringGrid::DrawState state);
+    // The context menu key, Shift+F10 or the right button on a grid whose editor is closed: `at` is where
+    // the menu belongs, in viewport coordinates.
+    void contextMenuRequested(const QPoint& at);
+    // Ctrl+Z on a closed cell.
+    void undoRequested();
+    // The user changed a cell's text in the editor.
+    void cellEdited(int col, int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +93,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct CellHit
@@ -143,7 +157,8 @@ private:
     bool m_editable = false;
     bool m_editorOpen = false;
     QHash<quint64, QString> m_cells;
-    QPainter* m_canvas = nullptr;
+    CellPainter m_cellPainter;
+    QPointer<QWindow> m_filteredWindow;
     GridInplaceEditor* m_editor = nullptr;
     bool m_dragging = false;
     QPoint m_dragPos;

@@ -14,13 +14,14 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 using namespace StringGridMetrics;
 
 namespace {
 
 // The grid's own left-aligned text output measures no more of a long text than can show in a cell.
-constexpr qsizetype ShortText = 64;
+constexpr qsizetype ShortText = 16;
 constexpr qsizetype LongestShownPrefix = 4096;
 
 const QColor LineColor(192, 192, 192);
@@ -43,6 +44,12 @@ QString leadingThatFits(const QString& text, const QFontMetrics& metrics, int wi
 
 } // namespace
 
+void StringGrid::setCellPainter(CellPainter painter)
+{
+    m_cellPainter = std::move(painter);
+    viewport()->update();
+}
+
 void StringGrid::paintEvent(QPaintEvent* event)
 {
     QString failure;
@@ -55,7 +62,6 @@ void StringGrid::paintEvent(QPaintEvent* event)
         } catch (...) {
             failure = QStringLiteral("Unknown error");
         }
-        m_canvas = nullptr;
     }
     // A failing cell handler is reported once painting is over: a modal box inside a paint event
     // would recurse into painting.
@@ -132,9 +138,8 @@ void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rec
         painter.restore();
     }
 
-    m_canvas = &painter;
-    emit drawCell(this, col, row, rect, state);
-    m_canvas = nullptr;
+    if (m_cellPainter)
+        m_cellPainter(painter, this, col, row, rect, state);
     painter.restore();
 
     if (state.focused)

@@ -1,39 +1,8 @@
 #include "tests/calculator/CalculatorFixture.h"
 
 #include "platform/Button.h"
-#include "platform/Clipboard.h"
+#include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
-
-#include <optional>
-#include <string>
-
-namespace {
-
-// Stands in for the system clipboard; it can be held by "another program".
-class FakeClipboard
-{
-public:
-    FakeClipboard()
-        : m_previous(SetClipboardWriter([this](const std::string& text) {
-            if (held)
-                return false;
-            content = text;
-            return true;
-        }))
-    {
-    }
-    ~FakeClipboard() { SetClipboardWriter(m_previous); }
-    FakeClipboard(const FakeClipboard&) = delete;
-    FakeClipboard& operator=(const FakeClipboard&) = delete;
-
-    std::string content = "old";
-    bool held = false;
-
-private:
-    ClipboardWriter m_previous;
-};
-
-} // namespace
 
 class Copy : public CalculatorFixture
 {

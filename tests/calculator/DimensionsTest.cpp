@@ -1,6 +1,6 @@
 #include "tests/calculator/CalculatorFixture.h"
 
-#include "platform/Clipboard.h"
+#include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QAccessible>
@@ -133,11 +133,7 @@ TEST_F(Dimensions, TypingTheLargestCountStaysResponsive)
 TEST_F(Dimensions, PressesThatMoveNoFocusActOnConfirmedCounts)
 {
     MessageBoxRecorder boxes;
-    std::string clipboard;
-    const ClipboardWriter previous = SetClipboardWriter([&](const std::string& text) {
-        clipboard = text;
-        return true;
-    });
+    FakeClipboard clipboard;
     for (int row = 0; row < 20; ++row)
         part<StringGrid>("grdMatrixA")->setCell(0, row, QStringLiteral("2"));
     part<StringGrid>("grdMatrixB")->setCell(0, 0, QStringLiteral("3"));
@@ -160,12 +156,12 @@ TEST_F(Dimensions, PressesThatMoveNoFocusActOnConfirmedCounts)
         part<StringGrid>("grdMatrixR")->setCell(0, 19, QString());
         typeAndPress(count, part<Button>("btnCalculate"));
         EXPECT_EQ(part<StringGrid>("grdMatrixR")->cell(0, 19), QStringLiteral("6"));
-        clipboard.clear();
+        clipboard.content.reset();
         typeAndPress(count, part<Button>("btnCopy"));
         std::string expected;
         for (int row = 0; row < 20; ++row)
             expected += "6\r\n";
-        EXPECT_EQ(clipboard, expected);
+        EXPECT_EQ(clipboard.content, expected);
     }
     EXPECT_TRUE(boxes.boxes().empty());
 
@@ -180,7 +176,6 @@ TEST_F(Dimensions, PressesThatMoveNoFocusActOnConfirmedCounts)
     EXPECT_EQ(part<StringGrid>("grdMatrixR")->cell(0, 0), QStringLiteral("old"));
     EXPECT_TRUE(rows->lineEdit()->hasFocus());
     EXPECT_TRUE(boxes.boxes().empty());
-    SetClipboardWriter(previous);
 }
 
 TEST_F(Dimensions, ShrinkingAndGrowingBringsEarlierEntriesBack)

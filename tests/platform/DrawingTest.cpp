@@ -184,3 +184,38 @@ TEST(DrawOutline, StaysOneDeviceIndependentPixelAndSolidAtHigherDensities)
     for (int y = 0; y < image.height(); ++y)
         EXPECT_EQ(image.pixel(0, y), qRgb(0, 0, 255)) << y; // left edge unbroken
 }
+
+// Cut to the end that shows, a megabyte of mixed scripts (right-to-left runs with numbers, emoji with
+// modifiers, combining accents) draws the pixels its whole layout draws; so does a right-to-left run longer
+// than any cut, whose start is what a right-aligned box shows.
+TEST(DrawTextA, MixedScriptsDrawTheSamePixelsAsTheUncutText)
+{
+    const QString pattern = QString::fromUtf8("ab 12 \u05d0\u05d1\u05d2 345 \u0661\u0662 \U0001F44D\U0001F3FD e\u0301 "
+                                              "\u0627\u0644\u0639 x\U0001F1E9\U0001F1EA ");
+    QString mixed;
+    while (mixed.size() < (1 << 20))
+        mixed += pattern;
+    const QString longRun = QString(3000, QLatin1Char('a')) + QString(3000, QChar(0x05d0)) + QStringLiteral("12");
+    for (const QString& base : {mixed, longRun}) {
+        for (const qsizetype phase : {7, 16}) {
+            const QString text = base + pattern.left(phase);
+            for (const bool right : {true, false}) {
+                const QString shown = right ? text : text.mid(phase);
+                const QImage cut = render(QFont(), [&](QPainter& canvas, const QRect& box) {
+                    DrawTextA(canvas, shown, box,
+                              Dt::SingleLine | Dt::VCenter | Dt::NoPrefix | (right ? Dt::Right : Dt::Left));
+                });
+                const QImage whole = render(QFont(), [&](QPainter& canvas, const QRect& box) {
+                    canvas.save();
+                    canvas.setClipRect(box, Qt::IntersectClip);
+                    canvas.drawText(box,
+                                    (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::TextSingleLine | Qt::AlignVCenter
+                                        | Qt::TextDontClip,
+                                    shown);
+                    canvas.restore();
+                });
+                EXPECT_EQ(cut, whole) << "size " << text.size() << " phase " << phase << (right ? " right" : " left");
+            }
+        }
+    }
+}

@@ -38,7 +38,7 @@ protected:
     void SetUp() override
     {
         StringGridFixture::SetUp();
-        QObject::connect(m_grid, &StringGrid::drawCell, &PaintRightAligned);
+        m_grid->setCellPainter(&PaintRightAligned);
     }
 
     QImage grab() const { return m_grid->viewport()->grab().toImage(); }
@@ -195,9 +195,11 @@ TEST_F(StringGridPaintTest, OnlyCellsMeetingTheUpdateAreaArePaintedAndNotTheOneU
 {
     resize(3, 3);
     std::vector<std::pair<int, int>> painted;
-    QObject::connect(
-        m_grid, &StringGrid::drawCell, m_grid,
-        [&](StringGrid*, int col, int row, const QRect&, StringGrid::DrawState) { painted.emplace_back(col, row); });
+    m_grid->setCellPainter(
+        [&](QPainter& canvas, StringGrid* sender, int col, int row, const QRect& rect, StringGrid::DrawState state) {
+            painted.emplace_back(col, row);
+            PaintRightAligned(canvas, sender, col, row, rect, state);
+        });
     QCoreApplication::processEvents();
     painted.clear();
     m_grid->viewport()->repaint(m_grid->cellRect(2, 1));
@@ -250,10 +252,11 @@ TEST_F(StringGridPaintTest, HugeCountsPaintOnlyTheVisibleCells)
     resize(MaxCount, MaxCount);
     press(Qt::Key_End, Qt::ControlModifier);
     QSet<std::pair<int, int>> painted;
-    QObject::connect(m_grid, &StringGrid::drawCell, m_grid,
-                     [&](StringGrid*, int col, int row, const QRect&, StringGrid::DrawState) {
-                         painted.insert({col, row});
-                     });
+    m_grid->setCellPainter(
+        [&](QPainter& canvas, StringGrid* sender, int col, int row, const QRect& rect, StringGrid::DrawState state) {
+            painted.insert({col, row});
+            PaintRightAligned(canvas, sender, col, row, rect, state);
+        });
     m_grid->setCell(MaxCount - 1, MaxCount - 1, QStringLiteral("7"));
     const QImage image = grab();
     EXPECT_EQ(painted.size(), 25);

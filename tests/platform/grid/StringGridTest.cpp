@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -164,6 +165,32 @@ TEST_F(StringGridTest, CaretKeysAndClipboardKeysStayInsideTheEditor)
     EXPECT_EQ(m_grid->col(), 1);
     EXPECT_EQ(m_grid->row(), 1);
     EXPECT_EQ(m_grid->cell(1, 1), QStringLiteral("bca"));
+}
+
+// The grid asks for its menu at the current cell (or the pointer) and for an undo only while the editor
+// is closed; an open editor keeps its own menu and its own undo.
+TEST_F(StringGridTest, MenuAndUndoRequestsComeOnlyFromAClosedCell)
+{
+    resize(3, 3);
+    m_grid->setCurrentCell(1, 2);
+    std::vector<QPoint> menus;
+    int undos = 0;
+    QObject::connect(m_grid, &StringGrid::contextMenuRequested, m_grid, [&](const QPoint& at) { menus.push_back(at); });
+    QObject::connect(m_grid, &StringGrid::undoRequested, m_grid, [&] { ++undos; });
+    press(Qt::Key_Menu);
+    press(Qt::Key_F10, Qt::ShiftModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    click(0, 0, Qt::RightButton);
+    const QPoint atCell = m_grid->viewport()->mapToGlobal(m_grid->cellRect(1, 2).bottomLeft());
+    EXPECT_EQ(menus, (std::vector<QPoint>{atCell, atCell, m_grid->viewport()->mapToGlobal(centreOf(0, 0))}));
+    EXPECT_EQ(undos, 1);
+    EXPECT_EQ(QPoint(m_grid->col(), m_grid->row()), QPoint(1, 2));
+
+    press(Qt::Key_F2);
+    press(Qt::Key_Menu);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(menus.size(), 3u);
+    EXPECT_EQ(undos, 1);
 }
 
 TEST_F(StringGridTest, NavigationKeysFollowTheirTable)

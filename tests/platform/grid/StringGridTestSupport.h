@@ -76,10 +76,10 @@ protected:
 };
 
 // What the calculator window's cell handler does: fill, shrink by 2, the text right-aligned.
-inline void PaintRightAligned(StringGrid* sender, int col, int row, const QRect& rect, StringGrid::DrawState)
+inline void PaintRightAligned(QPainter& canvas, StringGrid* sender, int col, int row, const QRect& rect,
+                              StringGrid::DrawState)
 {
     QRect box = rect;
-    QPainter& canvas = *sender->canvas();
     FillRect(canvas, box);
     InflateRect(box, -2, -2);
     DrawTextA(canvas, sender->cell(col, row), box, Dt::SingleLine | Dt::VCenter | Dt::Right);

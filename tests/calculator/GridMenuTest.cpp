@@ -1,0 +1,184 @@
+// The grids' context menu through the window: Copy, Copy Matrix, Paste and Undo Paste.
+#include "tests/calculator/CalculatorFixture.h"
+
+#include "arithmetic/NumberText.h"
+#include "tests/support/FakeClipboard.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+
+class GridMenuTest : public CalculatorFixture
+{
+protected:
+    void TearDown() override
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        SetNumberSeparators({});
+        CalculatorFixture::TearDown();
+    }
+
+    StringGrid* grid(const char* name) const { return part<StringGrid>(name); }
+
+    QMenu* openMenu(StringGrid* on, int key = Qt::Key_Menu, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        on->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(on, Qt::Key(key), modifiers);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+
+    static QStringList items(const QMenu* menu)
+    {
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            texts << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
+        return texts;
+    }
+
+    // Opens the menu of the grid with its current cell at (col, row) and picks the item by its accelerator.
+    void choose(StringGrid* on, int col, int row, Qt::Key accelerator)
+    {
+        on->setCurrentCell(col, row);
+        QMenu* menu = openMenu(on);
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, accelerator);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    }
+
+    QString counts() const
+    {
+        return QStringLiteral("A %1x%2 B %3x%4 R %5x%6")
+            .arg(grid("grdMatrixA")->rowCount())
+            .arg(grid("grdMatrixA")->colCount())
+            .arg(part<QLineEdit>("edtBRow")->text())
+            .arg(grid("grdMatrixB")->colCount())
+            .arg(part<QLineEdit>("edtRRows")->text())
+            .arg(part<QLineEdit>("edtRCols")->text());
+    }
+
+    static QString cells(const StringGrid* g)
+    {
+        QStringList rows;
+        for (int row = 0; row < g->rowCount(); ++row) {
+            QStringList fields;
+            for (int col = 0; col < g->colCount(); ++col)
+                fields << g->cell(col, row);
+            rows << fields.join(u'|');
+        }
+        return rows.join(u'/');
+    }
+
+    FakeClipboard clipboard;
+};
+
+TEST_F(GridMenuTest, MenuKeyShiftF10AndTheRightButtonOpenItWithTheItemsOfEachGrid)
+{
+    StringGrid* a = grid("grdMatrixA");
+    setDimensions(2, 2, 2);
+    QMenu* menu = openMenu(a);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
+                                        QStringLiteral("&Paste"), QStringLiteral("&Undo Paste (off)")}));
+    menu->close();
+
+    clipboard.content.reset();
+    menu = openMenu(grid("grdMatrixB"), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
+                                        QStringLiteral("&Paste (off)"), QStringLiteral("&Undo Paste (off)")}));
+    menu->close();
+
+    StringGrid* r = grid("grdMatrixR");
+    QTest::mouseClick(r->viewport(), Qt::RightButton, Qt::NoModifier, r->cellRect(1, 1).center());
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix")}));
+    EXPECT_EQ(QPoint(r->col(), r->row()), QPoint(0, 0)); // the right button moves no cell
+}
+
+TEST_F(GridMenuTest, CopyTakesTheCellAndCopyMatrixTabSeparatedLines)
+{
+    enter({{"1", "2", "3"}, {"4", "5", "6"}}, {{"7", "8"}, {"9", "10"}, {"11", "12"}});
+    calculate();
+    choose(grid("grdMatrixR"), 0, 0, Qt::Key_M);
+    EXPECT_EQ(clipboard.content, "58\t64\n139\t154\n");
+    choose(grid("grdMatrixA"), 2, 1, Qt::Key_C);
+    EXPECT_EQ(clipboard.content, "6");
+}
+
+TEST_F(GridMenuTest, ABlockGrowsTheCountsLandsAtTheCurrentCellAndUndoPutsEverythingBack)
+{
+    enter({{"1", "2"}, {"3", "4"}}, {{"5", "6"}, {"7", "8"}});
+    const QString before = counts();
+    const QString cellsBefore = cells(grid("grdMatrixA"));
+    clipboard.content = "a\t b \t1,234.5\r\n\t2\n";
+    choose(grid("grdMatrixA"), 1, 1, Qt::Key_P);
+    EXPECT_EQ(counts(), QStringLiteral("A 3x4 B 4x2 R 3x2"));
+    EXPECT_EQ(cells(grid("grdMatrixA")), QStringLiteral("1|2||/3|a|b|1234.5/||2|"));
+
+    choose(grid("grdMatrixA"), 0, 0, Qt::Key_U);
+    EXPECT_EQ(counts(), before);
+    EXPECT_EQ(cells(grid("grdMatrixA")), cellsBefore);
+
+    // Ctrl+Z on a closed cell undoes too, until the grid is edited.
+    choose(grid("grdMatrixA"), 1, 1, Qt::Key_P);
+    QTest::keyClick(grid("grdMatrixA"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(counts(), before);
+    EXPECT_EQ(cells(grid("grdMatrixA")), cellsBefore);
+
+    choose(grid("grdMatrixA"), 1, 1, Qt::Key_P);
+    QTest::keyClicks(grid("grdMatrixA"), QStringLiteral("9"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(grid("grdMatrixA"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(counts(), QStringLiteral("A 3x4 B 4x2 R 3x2"));
+    QMenu* menu = openMenu(grid("grdMatrixA"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu).last(), QStringLiteral("&Undo Paste (off)"));
+}
+
+TEST_F(GridMenuTest, GroupedNumbersPasteUngroupedUnderEitherSeparatorPair)
+{
+    struct Case
+    {
+        NumberSeparators separators;
+        const char* pasted;
+        const char* stored;
+    };
+    for (const Case& c : {Case{{U'.', U','}, "1,234.5\t-12,345", "1234.5|-12345"},
+                          Case{{U',', U'.'}, "1.234,5\t1,234.5", "1234,5|1,234.5"}}) {
+        SetNumberSeparators(c.separators);
+        setDimensions(1, 1, 1);
+        clipboard.content = c.pasted;
+        choose(grid("grdMatrixB"), 0, 0, Qt::Key_P);
+        EXPECT_EQ(cells(grid("grdMatrixB")), QString::fromUtf8(c.stored)) << c.pasted;
+    }
+}
+
+TEST_F(GridMenuTest, ABlockBeyondTwentyChangesNothingAndSaysWhy)
+{
+    MessageBoxRecorder boxes;
+    enter({{"1"}}, {{"2"}});
+    const QString before = counts();
+    std::string tall;
+    for (int i = 0; i < 21; ++i)
+        tall += "7\n";
+    clipboard.content = tall;
+    choose(grid("grdMatrixA"), 0, 0, Qt::Key_P);
+    EXPECT_EQ(counts(), before);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, QStringLiteral("Paste"));
+    EXPECT_EQ(boxes.boxes()[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              QStringLiteral("The pasted cells do not fit: a matrix has at most 20 rows and 20 columns."));
+    EXPECT_EQ(grid("grdMatrixA")->cell(0, 0), QStringLiteral("1"));
+
+    // Twenty fields from the first column fit; the same from the second would make 21 columns.
+    clipboard.content = std::string(19, '\t') + "7";
+    choose(grid("grdMatrixB"), 0, 0, Qt::Key_P);
+    EXPECT_EQ(counts(), QStringLiteral("A 1x1 B 1x20 R 1x20"));
+    choose(grid("grdMatrixB"), 1, 0, Qt::Key_P);
+    EXPECT_EQ(counts(), QStringLiteral("A 1x1 B 1x20 R 1x20"));
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+}
