@@ -2,7 +2,6 @@
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
 #include "calculator/Main.h"
-#include "platform/Application.h"
 #include "platform/Button.h"
 #include "platform/SpinEdit.h"
 #include "platform/grid/StringGrid.h"
@@ -122,14 +121,3 @@ void BM_CalculatePartsFormat(benchmark::State& state)
 BENCHMARK(BM_CalculatePartsFormat)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

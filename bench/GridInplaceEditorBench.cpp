@@ -3,7 +3,7 @@
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
 
@@ -121,16 +121,3 @@ void BM_CopyMixedScriptMegabyte(benchmark::State& state)
 BENCHMARK(BM_CopyMixedScriptMegabyte)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,7 @@
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
@@ -197,16 +197,3 @@ void BM_KeystrokeIntoMegabyteEditor(benchmark::State& state)
 BENCHMARK(BM_KeystrokeIntoMegabyteEditor)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,7 @@
 #include "platform/SpinEdit.h"
 
 #include "platform/ErrorReport.h"
+#include "platform/PastedLine.h"
 #include "platform/SpinButtons.h"
 
 #include <QAccessible>
@@ -128,15 +129,6 @@ bool keyTypesText(const QKeyEvent* event)
     if (modifiers == Qt::ControlModifier || modifiers == (Qt::ShiftModifier | Qt::ControlModifier))
         return false;
     return c.isPrint() || c.category() == QChar::Other_PrivateUse || c.isHighSurrogate();
-}
-
-// The text up to its first line break (CR, LF or CR LF), all of it when it has none.
-QString firstLine(const QString& text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == u'\n' || text[i] == u'\r')
-            return text.left(i);
-    return text;
 }
 
 } // namespace
@@ -309,7 +301,7 @@ bool SpinEdit::filterInputMethod(QInputMethodEvent* event)
 
 void SpinEdit::pasteFirstLine(QClipboard::Mode mode)
 {
-    const QString text = firstLine(QGuiApplication::clipboard()->text(mode));
+    const QString text = PastedLine(mode);
     // What the line editor's own paste would do with that text: replace the selection, then tell.
     if (!text.isEmpty() || m_edit->hasSelectedText())
         m_edit->insert(text);

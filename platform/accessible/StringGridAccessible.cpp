@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int ColPitch = StringGrid::DefaultColWidth + StringGrid::GridLineWidth;
-constexpr int RowPitch = StringGrid::DefaultRowHeight + StringGrid::GridLineWidth;
-
 // Counts and indexes are below 2^31, so a cell's key leaves bits 63 and 31 free to mark the headers:
 // a column header keeps its column in the high half, a row header its row in the low half.
 constexpr quint64 ColumnHeaderBit = quint64(1) << 63;
@@ -79,8 +76,8 @@ QAccessibleInterface* StringGridAccessible::childAt(int x, int y) const
     const QPoint pos = viewport->mapFromGlobal(QPoint(x, y));
     if (!viewport->rect().contains(pos))
         return nullptr;
-    const qint64 col = qint64(grid()->leftCol()) + pos.x() / ColPitch;
-    const qint64 row = qint64(grid()->topRow()) + pos.y() / RowPitch;
+    const qint64 col = qint64(grid()->leftCol()) + pos.x() / StringGrid::ColPitch;
+    const qint64 row = qint64(grid()->topRow()) + pos.y() / StringGrid::RowPitch;
     if (col >= grid()->colCount() || row >= grid()->rowCount())
         return nullptr;
     return cell(int(col), int(row));

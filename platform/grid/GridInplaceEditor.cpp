@@ -1,6 +1,7 @@
 #include "platform/grid/GridInplaceEditor.h"
 
 #include "platform/ErrorReport.h"
+#include "platform/PastedLine.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -22,15 +23,6 @@ namespace {
 
 // What an input method sees of the text on either side of the caret.
 constexpr qsizetype SurroundingReach = 256;
-
-// The text up to its first line break (CR, LF or CR LF), all of it when it has none.
-QString firstLine(const QString& text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == u'\n' || text[i] == u'\r')
-            return text.left(i);
-    return text;
-}
 
 bool matchesAny(const QKeyEvent* event, std::initializer_list<QKeySequence::StandardKey> keys)
 {
@@ -165,7 +157,7 @@ void GridInplaceEditor::copy() const
 
 void GridInplaceEditor::paste()
 {
-    const QString text = firstLine(QGuiApplication::clipboard()->text());
+    const QString text = PastedLine();
     if (!text.isEmpty() || hasSelectedText())
         replace(selectionStart(), selectionEnd(), text, EditKind::Other);
 }
@@ -483,14 +475,13 @@ void GridInplaceEditor::mousePressEvent(QMouseEvent* event)
 void GridInplaceEditor::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard->supportsSelection())
+    if (!QGuiApplication::clipboard()->supportsSelection())
         return;
     if (event->button() == Qt::LeftButton) {
         offerSelection();
     } else if (event->button() == Qt::MiddleButton) {
-        RunGuarded([this, clipboard] {
-            const QString text = firstLine(clipboard->text(QClipboard::Selection));
+        RunGuarded([this] {
+            const QString text = PastedLine(QClipboard::Selection);
             if (!text.isEmpty())
                 replace(cursorPosition(), cursorPosition(), text, EditKind::Other);
         });

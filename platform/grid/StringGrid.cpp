@@ -1,5 +1,4 @@
 #include "platform/grid/StringGrid.h"
-#include "platform/grid/StringGridMetrics.h"
 
 #include "platform/ColorValue.h"
 #include "platform/ErrorReport.h"
@@ -26,8 +25,6 @@
 #include <iterator>
 #include <limits>
 #include <utility>
-
-using namespace StringGridMetrics;
 
 namespace {
 

@@ -23,6 +23,11 @@ public:
     static constexpr int DefaultColWidth = 40;
     static constexpr int DefaultRowHeight = 20;
     static constexpr int GridLineWidth = 1;
+    // From one column or row to the next: a cell and the grid line after it.
+    static constexpr int ColPitch = DefaultColWidth + GridLineWidth;
+    static constexpr int RowPitch = DefaultRowHeight + GridLineWidth;
+    // Where a cell's own text starts inside its box.
+    static constexpr int TextInset = 2;
     // How often the current cell steps towards a pointer dragged outside a display-only grid.
     static constexpr int DragScrollIntervalMs = 60;
 

@@ -3,7 +3,6 @@
 
 #include "platform/ColorValue.h"
 #include "platform/ErrorReport.h"
-#include "platform/grid/StringGridMetrics.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -15,8 +14,6 @@
 #include <algorithm>
 #include <exception>
 #include <utility>
-
-using namespace StringGridMetrics;
 
 namespace {
 
