@@ -1,7 +1,6 @@
 #include "platform/accessible/GridInplaceEditorAccessible.h"
 
 #include "platform/ErrorReport.h"
-#include "platform/accessible/TextAroundOffset.h"
 #include "platform/grid/GridInplaceEditor.h"
 
 #include <algorithm>
@@ -107,11 +106,6 @@ QString GridInplaceEditorAccessible::text(int startOffset, int endOffset) const
     return editor()->text().mid(start, end - start);
 }
 
-int GridInplaceEditorAccessible::characterCount() const
-{
-    return int(editor()->text().size());
-}
-
 QRect GridInplaceEditorAccessible::characterRect(int offset) const
 {
     const QRect local = editor()->characterRect(offset);
@@ -133,13 +127,6 @@ void GridInplaceEditorAccessible::scrollToSubstring(int startIndex, int endIndex
     editor()->setCursorPosition(start);
 }
 
-QString GridInplaceEditorAccessible::attributes(int, int* startOffset, int* endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
-}
-
 void GridInplaceEditorAccessible::deleteText(int startOffset, int endOffset)
 {
     replaceText(startOffset, endOffset, QString());
@@ -158,20 +145,7 @@ void GridInplaceEditorAccessible::replaceText(int startOffset, int endOffset, co
     RunGuarded([this, from = start, to = end, &text] { editor()->replaceRange(from, to, text); });
 }
 
-QString GridInplaceEditorAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                                      int* startOffset, int* endOffset) const
+QString GridInplaceEditorAccessible::plainText() const
 {
-    return TextBeforeOffset(*this, offset, boundaryType, startOffset, endOffset);
-}
-
-QString GridInplaceEditorAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                                     int* startOffset, int* endOffset) const
-{
-    return TextAfterOffset(*this, offset, boundaryType, startOffset, endOffset);
-}
-
-QString GridInplaceEditorAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                                  int* startOffset, int* endOffset) const
-{
-    return TextAtOffset(*this, offset, boundaryType, startOffset, endOffset);
+    return editor()->text();
 }

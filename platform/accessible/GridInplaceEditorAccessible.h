@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/accessible/PlainTextInterface.h"
+
 #include <QAccessibleWidget>
 #include <QString>
 
@@ -11,7 +13,7 @@ class GridInplaceEditor;
 // whole text, with its caret and selection, named after the cell it edits. Edits made through it go
 // through the editor's own editing, so the cell follows and they can be undone.
 class GridInplaceEditorAccessible : public QAccessibleWidget,
-                                    public QAccessibleTextInterface,
+                                    public PlainTextInterface,
                                     public QAccessibleEditableTextInterface
 {
 public:
@@ -21,6 +23,7 @@ public:
     GridInplaceEditor* editor() const;
 
     QString text(QAccessible::Text t) const override;
+    using PlainTextInterface::text;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
@@ -32,23 +35,17 @@ public:
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
-    // Read around the offset only, so a long text answers as fast as a short one.
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                             int* endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                            int* endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                         int* endOffset) const override;
-    int characterCount() const override;
     // Only the characters the box lays out have a place on screen.
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
     void deleteText(int startOffset, int endOffset) override;
     void insertText(int offset, const QString& text) override;
     void replaceText(int startOffset, int endOffset, const QString& text) override;
+
+protected:
+    QString plainText() const override;
 
 private:
     // A range from outside, put in order and kept within the text.

@@ -1,7 +1,6 @@
 #include "platform/accessible/ReadOnlyTextAccessible.h"
 
 #include "platform/accessible/LineEditGeometry.h"
-#include "platform/accessible/TextAroundOffset.h"
 
 #include <QLineEdit>
 
@@ -69,19 +68,6 @@ int ReadOnlyTextAccessible::cursorPosition() const
 
 void ReadOnlyTextAccessible::setCursorPosition(int) {}
 
-QString ReadOnlyTextAccessible::text(int startOffset, int endOffset) const
-{
-    const QString all = shown();
-    const int start = std::clamp(startOffset, 0, int(all.size()));
-    const int end = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, start, int(all.size()));
-    return all.mid(start, end - start);
-}
-
-int ReadOnlyTextAccessible::characterCount() const
-{
-    return int(shown().size());
-}
-
 QRect ReadOnlyTextAccessible::characterRect(int offset) const
 {
     return LineEditCharacterRect(static_cast<const QLineEdit*>(widget()), offset);
@@ -94,13 +80,6 @@ int ReadOnlyTextAccessible::offsetAtPoint(const QPoint& point) const
 
 void ReadOnlyTextAccessible::scrollToSubstring(int, int) {}
 
-QString ReadOnlyTextAccessible::attributes(int, int* startOffset, int* endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
-}
-
 void ReadOnlyTextAccessible::mark(QLineEdit* edit)
 {
     edit->setProperty(MarkProperty, true);
@@ -111,20 +90,7 @@ bool ReadOnlyTextAccessible::isMarked(const QObject* object)
     return object->property(MarkProperty).toBool();
 }
 
-QString ReadOnlyTextAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                                 int* startOffset, int* endOffset) const
+QString ReadOnlyTextAccessible::plainText() const
 {
-    return TextBeforeOffset(*this, offset, boundaryType, startOffset, endOffset);
-}
-
-QString ReadOnlyTextAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                                int* startOffset, int* endOffset) const
-{
-    return TextAfterOffset(*this, offset, boundaryType, startOffset, endOffset);
-}
-
-QString ReadOnlyTextAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                                             int* endOffset) const
-{
-    return TextAtOffset(*this, offset, boundaryType, startOffset, endOffset);
+    return shown();
 }

@@ -147,19 +147,6 @@ void SpinEditAccessible::setCursorPosition(int position)
     lineEdit()->setCursorPosition(position);
 }
 
-QString SpinEditAccessible::text(int startOffset, int endOffset) const
-{
-    const QString all = lineEdit()->text();
-    const int start = std::clamp(startOffset, 0, int(all.size()));
-    const int end = endOffset < 0 ? int(all.size()) : std::clamp(endOffset, start, int(all.size()));
-    return all.mid(start, end - start);
-}
-
-int SpinEditAccessible::characterCount() const
-{
-    return int(lineEdit()->text().size());
-}
-
 QRect SpinEditAccessible::characterRect(int offset) const
 {
     return LineEditCharacterRect(lineEdit(), offset);
@@ -171,13 +158,6 @@ int SpinEditAccessible::offsetAtPoint(const QPoint& point) const
 }
 
 void SpinEditAccessible::scrollToSubstring(int, int) {}
-
-QString SpinEditAccessible::attributes(int, int* startOffset, int* endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
-}
 
 SpinEditFrameAccessible::SpinEditFrameAccessible(SpinEdit* edit)
     : QAccessibleWidget(edit, QAccessible::Client)
@@ -201,4 +181,9 @@ QAccessible::State SpinEditFrameAccessible::state() const
     state.focusable = false;
     state.focused = false;
     return state;
+}
+
+QString SpinEditAccessible::plainText() const
+{
+    return lineEdit()->text();
 }

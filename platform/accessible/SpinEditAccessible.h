@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/accessible/PlainTextInterface.h"
+
 #include <QAccessibleWidget>
 
 class QLineEdit;
@@ -9,7 +11,7 @@ class SpinEdit;
 // minimum, maximum and text. It is the interface of the editor's inner line edit, since that is what
 // takes the focus: a screen reader then hears the focus, the typing and every value change from the
 // one object it follows. The SpinEdit itself is only an unnamed frame around it.
-class SpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public QAccessibleTextInterface
+class SpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public PlainTextInterface
 {
 public:
     explicit SpinEditAccessible(QLineEdit* innerEdit);
@@ -20,6 +22,7 @@ public:
     SpinEdit* spinEdit() const;
 
     QString text(QAccessible::Text t) const override;
+    using PlainTextInterface::text;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
@@ -36,12 +39,12 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+protected:
+    QString plainText() const override;
 
 private:
     QLineEdit* lineEdit() const;
