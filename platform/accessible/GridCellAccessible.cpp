@@ -7,7 +7,7 @@
 #include <QWidget>
 
 GridCellAccessible::GridCellAccessible(StringGrid* grid, int col, int row)
-    : m_grid(grid)
+    : GridPartAccessible(grid)
     , m_col(col)
     , m_row(row)
 {
@@ -17,65 +17,29 @@ GridCellAccessible::~GridCellAccessible() = default;
 
 bool GridCellAccessible::isValid() const
 {
-    return m_grid != nullptr && m_col < m_grid->colCount() && m_row < m_grid->rowCount();
-}
-
-QObject* GridCellAccessible::object() const
-{
-    // No object of its own: events about a cell are addressed by its interface.
-    return nullptr;
-}
-
-QWindow* GridCellAccessible::window() const
-{
-    return m_grid ? m_grid->window()->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* GridCellAccessible::parent() const
-{
-    return m_grid ? QAccessible::queryAccessibleInterface(m_grid) : nullptr;
-}
-
-QAccessibleInterface* GridCellAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int GridCellAccessible::childCount() const
-{
-    return 0;
-}
-
-int GridCellAccessible::indexOfChild(const QAccessibleInterface*) const
-{
-    return -1;
-}
-
-QAccessibleInterface* GridCellAccessible::childAt(int, int) const
-{
-    return nullptr;
+    return grid() != nullptr && m_col < grid()->colCount() && m_row < grid()->rowCount();
 }
 
 QString GridCellAccessible::text(QAccessible::Text t) const
 {
     if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value))
         return {};
-    return m_grid->cell(m_col, m_row);
+    return grid()->cell(m_col, m_row);
 }
 
 void GridCellAccessible::setText(QAccessible::Text t, const QString& text)
 {
-    if (!isValid() || !m_grid->editable() || (t != QAccessible::Name && t != QAccessible::Value))
+    if (!isValid() || !grid()->editable() || (t != QAccessible::Name && t != QAccessible::Value))
         return;
-    m_grid->setCell(m_col, m_row, text);
+    grid()->setCell(m_col, m_row, text);
 }
 
 QRect GridCellAccessible::rect() const
 {
     if (!isValid())
         return {};
-    const QRect local = m_grid->cellRect(m_col, m_row);
-    return QRect(m_grid->viewport()->mapToGlobal(local.topLeft()), local.size());
+    const QRect local = grid()->cellRect(m_col, m_row);
+    return QRect(grid()->viewport()->mapToGlobal(local.topLeft()), local.size());
 }
 
 QAccessible::Role GridCellAccessible::role() const
@@ -90,21 +54,21 @@ QAccessible::State GridCellAccessible::state() const
         state.invalid = true;
         return state;
     }
-    state.focusable = m_grid->focusPolicy() != Qt::NoFocus;
+    state.focusable = grid()->focusPolicy() != Qt::NoFocus;
     state.selectable = true;
     const bool current = isCurrent();
     state.selected = current;
-    const QWidget* focus = m_grid->window()->focusWidget();
-    state.focused = current && focus != nullptr && (focus == m_grid || focus == m_grid->inplaceEditor());
-    if (m_grid->editable())
+    const QWidget* focus = grid()->window()->focusWidget();
+    state.focused = current && focus != nullptr && (focus == grid() || focus == grid()->inplaceEditor());
+    if (grid()->editable())
         state.editable = true;
     else
         state.readOnly = true;
-    if (!m_grid->isEnabled())
+    if (!grid()->isEnabled())
         state.disabled = true;
-    if (!m_grid->viewport()->rect().intersects(m_grid->cellRect(m_col, m_row)))
+    if (!grid()->viewport()->rect().intersects(grid()->cellRect(m_col, m_row)))
         state.offscreen = true;
-    if (!m_grid->isVisible())
+    if (!grid()->isVisible())
         state.invisible = true;
     return state;
 }
@@ -167,5 +131,5 @@ QAccessibleInterface* GridCellAccessible::table() const
 
 bool GridCellAccessible::isCurrent() const
 {
-    return m_grid->col() == m_col && m_grid->row() == m_row;
+    return grid()->col() == m_col && grid()->row() == m_row;
 }

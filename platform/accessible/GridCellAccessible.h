@@ -1,27 +1,21 @@
 #pragma once
 
+#include "platform/accessible/GridPartAccessible.h"
+
 #include <QAccessibleInterface>
-#include <QPointer>
 
 class StringGrid;
 
 // One cell of a StringGrid as assistive technology sees it: a table cell named by its text. Made on
 // demand by the grid's own interface and owned by Qt's accessibility cache; it holds no text itself, so
 // it reads the grid as it is whenever asked.
-class GridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
+class GridCellAccessible : public GridPartAccessible, public QAccessibleTableCellInterface
 {
 public:
     GridCellAccessible(StringGrid* grid, int col, int row);
     ~GridCellAccessible() override;
 
     bool isValid() const override;
-    QObject* object() const override;
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
@@ -42,7 +36,6 @@ private:
     bool isCurrent() const;
     QList<QAccessibleInterface*> headerCells(Qt::Orientation orientation, int index) const;
 
-    QPointer<StringGrid> m_grid;
     int m_col;
     int m_row;
 };

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 GridHeaderAccessible::GridHeaderAccessible(StringGrid* grid, Qt::Orientation orientation, int index)
-    : m_grid(grid)
+    : GridPartAccessible(grid)
     , m_orientation(orientation)
     , m_index(index)
 {
@@ -15,44 +15,9 @@ GridHeaderAccessible::~GridHeaderAccessible() = default;
 
 bool GridHeaderAccessible::isValid() const
 {
-    if (m_grid == nullptr)
+    if (grid() == nullptr)
         return false;
-    return m_index < (m_orientation == Qt::Vertical ? m_grid->rowCount() : m_grid->colCount());
-}
-
-QObject* GridHeaderAccessible::object() const
-{
-    return nullptr;
-}
-
-QWindow* GridHeaderAccessible::window() const
-{
-    return m_grid ? m_grid->window()->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* GridHeaderAccessible::parent() const
-{
-    return m_grid ? QAccessible::queryAccessibleInterface(m_grid) : nullptr;
-}
-
-QAccessibleInterface* GridHeaderAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int GridHeaderAccessible::childCount() const
-{
-    return 0;
-}
-
-int GridHeaderAccessible::indexOfChild(const QAccessibleInterface*) const
-{
-    return -1;
-}
-
-QAccessibleInterface* GridHeaderAccessible::childAt(int, int) const
-{
-    return nullptr;
+    return m_index < (m_orientation == Qt::Vertical ? grid()->rowCount() : grid()->colCount());
 }
 
 QString GridHeaderAccessible::text(QAccessible::Text t) const

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/accessible/GridPartAccessible.h"
+
 #include <QAccessibleInterface>
-#include <QPointer>
 
 class StringGrid;
 
@@ -17,20 +18,13 @@ public:
 
 // The header of one row ("Row 3") or column ("Column 2") of a StringGrid. The grid shows no header;
 // this only tells a screen reader which row or column the current cell is in.
-class GridHeaderAccessible : public QAccessibleInterface
+class GridHeaderAccessible : public GridPartAccessible
 {
 public:
     GridHeaderAccessible(StringGrid* grid, Qt::Orientation orientation, int index);
     ~GridHeaderAccessible() override;
 
     bool isValid() const override;
-    QObject* object() const override;
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
@@ -38,7 +32,6 @@ public:
     QAccessible::State state() const override;
 
 private:
-    QPointer<StringGrid> m_grid;
     Qt::Orientation m_orientation;
     int m_index;
 };
