@@ -1,27 +1,8 @@
 #include "arithmetic/GroupedNumber.h"
 
-namespace {
+#include "arithmetic/Utf8.h"
 
-std::string utf8(char32_t c)
-{
-    std::string out;
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-    return out;
-}
+namespace {
 
 bool isDigit(char c)
 {
@@ -44,8 +25,8 @@ std::string WithoutThousandsSeparators(std::string_view text, const NumberSepara
     const std::string original(text);
     if (separators.thousands == 0 || separators.thousands == separators.decimal)
         return original;
-    const std::string thousands = utf8(separators.thousands);
-    const std::string decimal = utf8(separators.decimal);
+    const std::string thousands = Utf8Of(separators.thousands);
+    const std::string decimal = Utf8Of(separators.decimal);
 
     std::string out;
     std::string_view rest = text;

@@ -1,6 +1,7 @@
 #include "arithmetic/NumberText.h"
 
 #include "arithmetic/PowersOfTen.h"
+#include "arithmetic/Utf8.h"
 
 #include <cmath>
 #include <cstdint>
@@ -37,23 +38,10 @@ bool isScalarValue(char32_t c)
 
 EncodedSeparator encodeUtf8(char32_t c)
 {
+    const std::string bytes = Utf8Of(c);
     EncodedSeparator encoded;
-    auto put = [&encoded](unsigned byte) { encoded.bytes[encoded.size++] = static_cast<char>(byte); };
-    if (c < 0x80) {
-        put(c);
-    } else if (c < 0x800) {
-        put(0xC0 | (c >> 6));
-        put(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        put(0xE0 | (c >> 12));
-        put(0x80 | ((c >> 6) & 0x3F));
-        put(0x80 | (c & 0x3F));
-    } else {
-        put(0xF0 | (c >> 18));
-        put(0x80 | ((c >> 12) & 0x3F));
-        put(0x80 | ((c >> 6) & 0x3F));
-        put(0x80 | (c & 0x3F));
-    }
+    for (const char byte : bytes)
+        encoded.bytes[encoded.size++] = byte;
     return encoded;
 }
 
