@@ -144,9 +144,19 @@ std::optional<std::string> ReadX11ClipboardText(int timeoutMs)
 
 #else
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+// Built without the X11 client library: Qt's own read, which gives the same text but waits on an owner
+// that never answers for as long as Qt does.
 std::optional<std::string> ReadX11ClipboardText(int)
 {
-    return std::nullopt;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+    if (!data || !data->hasText())
+        return std::nullopt;
+    return data->text().toStdString();
 }
 
 #endif
