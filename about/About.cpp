@@ -90,33 +90,6 @@ QPixmap transparentLogo(qreal devicePixelRatio)
 }
 
 // An etched separator: a shadow line over a highlight line along the bottom of its rectangle.
-// Enter and Space open the link that has the focus, as they press a button.
-class LinkKeys : public QObject
-{
-public:
-    explicit LinkKeys(TZelLinkLabel* link)
-        : QObject(link)
-        , m_link(link)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != m_link || event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool opens = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
-        if (!opens || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return QObject::eventFilter(watched, event);
-        RunGuarded([this] { m_link->Click(); });
-        return true;
-    }
-
-private:
-    TZelLinkLabel* m_link;
-};
-
 class BevelLine : public QWidget
 {
 public:
@@ -225,7 +198,6 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     QWidget::setTabOrder(btnOk, lblWebsite);
     TabStopWhileAssisted(lblWebsite);
     btnOk->setFocus(Qt::OtherFocusReason); // the first stop, whichever others there are
-    lblWebsite->installEventFilter(new LinkKeys(lblWebsite));
 
     FormCreate(this);
 }

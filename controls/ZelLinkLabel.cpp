@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -94,6 +95,20 @@ void TZelLinkLabel::setAutoSize(bool on)
     m_autoSize = on;
     if (on)
         adjustSize();
+}
+
+void TZelLinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    // With the focus (only a screen reader user's Tab gives it one), Enter and Space open the link, as
+    // they press a button.
+    const int key = event->key();
+    const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (!opens || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    RunGuarded([this] { Click(); });
 }
 
 void TZelLinkLabel::changeEvent(QEvent* event)
