@@ -2,11 +2,11 @@
 
 #include "controls/ZelGradPanel.h"
 #include "controls/ZelLinkLabel.h"
-#include "platform/AssistiveTabStop.h"
-#include "platform/Button.h"
-#include "platform/ColorValue.h"
-#include "platform/ErrorReport.h"
-#include "platform/Form.h"
+#include "platform/paint/ColorValue.h"
+#include "platform/widgets/Button.h"
+#include "platform/window/AssistiveTabStop.h"
+#include "platform/window/ErrorReport.h"
+#include "platform/window/Form.h"
 
 #include <QBitmap>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Version.h"
+#include "platform/desktop/Version.h"
 
 #include <QDialog>
 #include <QString>

@@ -3,9 +3,9 @@
 #include "about/About.h"
 #include "calculator/Main.h"
 #include "controls/accessible/ZelLinkLabelAccessible.h"
-#include "platform/Application.h"
-#include "platform/NumberSettings.h"
 #include "platform/accessible/AccessibleFactory.h"
+#include "platform/desktop/NumberSettings.h"
+#include "platform/window/Application.h"
 
 #include <QIcon>
 

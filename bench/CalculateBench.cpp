@@ -2,9 +2,9 @@
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
 #include "calculator/Main.h"
-#include "platform/Button.h"
-#include "platform/SpinEdit.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/widgets/Button.h"
+#include "platform/widgets/SpinEdit.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Painting a grid costs what its visible cells cost, whatever its counts or the length of its texts.
 #include "calculator/Main.h"
-#include "platform/Drawing.h"
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/paint/Drawing.h"
 
 #include <QCoreApplication>
 #include <QImage>

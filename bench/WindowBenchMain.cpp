@@ -1,6 +1,6 @@
 // Shared main of the benchmarks that drive widgets: an offscreen application unless a platform is named, then
 // Google Benchmark as usual.
-#include "platform/Application.h"
+#include "platform/window/Application.h"
 
 #include <benchmark/benchmark.h>
 

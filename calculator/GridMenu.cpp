@@ -2,11 +2,11 @@
 
 #include "arithmetic/NumberText.h"
 #include "calculator/PastedBlock.h"
-#include "platform/Clipboard.h"
-#include "platform/ErrorReport.h"
-#include "platform/MessageBox.h"
-#include "platform/SpinEdit.h"
+#include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/widgets/SpinEdit.h"
+#include "platform/window/ErrorReport.h"
+#include "platform/window/MessageBox.h"
 
 #include <QMenu>
 

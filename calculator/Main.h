@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Form.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/window/Form.h"
 
 #include <QString>
 

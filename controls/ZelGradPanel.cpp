@@ -1,7 +1,7 @@
 #include "controls/ZelGradPanel.h"
 
-#include "platform/Drawing.h"
-#include "platform/ErrorReport.h"
+#include "platform/paint/Drawing.h"
+#include "platform/window/ErrorReport.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/paint/ColorValue.h"
 
 #include <QRect>
 #include <QRgb>

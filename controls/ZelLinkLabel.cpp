@@ -1,7 +1,7 @@
 #include "controls/ZelLinkLabel.h"
 
-#include "platform/ErrorReport.h"
-#include "platform/OpenUrl.h"
+#include "platform/desktop/OpenUrl.h"
+#include "platform/window/ErrorReport.h"
 
 #include <QApplication>
 #include <QEnterEvent>

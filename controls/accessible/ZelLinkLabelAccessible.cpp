@@ -1,7 +1,7 @@
 #include "controls/accessible/ZelLinkLabelAccessible.h"
 
 #include "controls/ZelLinkLabel.h"
-#include "platform/ErrorReport.h"
+#include "platform/window/ErrorReport.h"
 
 #include <QAccessible>
 

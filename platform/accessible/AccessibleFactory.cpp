@@ -1,12 +1,12 @@
 #include "platform/accessible/AccessibleFactory.h"
 
-#include "platform/SpinEdit.h"
 #include "platform/accessible/GridInplaceEditorAccessible.h"
 #include "platform/accessible/ReadOnlyTextAccessible.h"
 #include "platform/accessible/SpinEditAccessible.h"
 #include "platform/accessible/StringGridAccessible.h"
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/widgets/SpinEdit.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 #include "platform/accessible/GridInplaceEditorAccessible.h"
 
-#include "platform/ErrorReport.h"
 #include "platform/grid/GridInplaceEditor.h"
+#include "platform/window/ErrorReport.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "platform/accessible/SpinEditAccessible.h"
 
-#include "platform/SpinEdit.h"
 #include "platform/accessible/LineEditGeometry.h"
+#include "platform/widgets/SpinEdit.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 #include "platform/grid/GridInplaceEditor.h"
 
-#include "platform/ErrorReport.h"
-#include "platform/PastedLine.h"
+#include "platform/desktop/PastedLine.h"
+#include "platform/window/ErrorReport.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "platform/grid/StringGrid.h"
 
-#include "platform/ColorValue.h"
-#include "platform/ErrorReport.h"
 #include "platform/grid/GridInplaceEditor.h"
+#include "platform/paint/ColorValue.h"
+#include "platform/window/ErrorReport.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,8 +1,8 @@
 // The grid's painting: cells, grid lines, the focus outline, and the cell handler's turn.
 #include "platform/grid/StringGrid.h"
 
-#include "platform/ColorValue.h"
-#include "platform/ErrorReport.h"
+#include "platform/paint/ColorValue.h"
+#include "platform/window/ErrorReport.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>

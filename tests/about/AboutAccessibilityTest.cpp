@@ -1,7 +1,7 @@
 #include "about/About.h"
 
 #include "controls/accessible/ZelLinkLabelAccessible.h"
-#include "platform/OpenUrl.h"
+#include "platform/desktop/OpenUrl.h"
 #include "tests/support/AccessibilityUpdates.h"
 
 #include <QAccessible>

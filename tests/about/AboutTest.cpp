@@ -2,8 +2,8 @@
 
 #include "controls/ZelGradPanel.h"
 #include "controls/ZelLinkLabel.h"
-#include "platform/Form.h"
-#include "platform/OpenUrl.h"
+#include "platform/desktop/OpenUrl.h"
+#include "platform/window/Form.h"
 
 #include <QApplication>
 #include <QGuiApplication>

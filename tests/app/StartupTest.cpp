@@ -2,8 +2,8 @@
 
 #include "about/About.h"
 #include "calculator/Main.h"
-#include "platform/Application.h"
-#include "platform/Button.h"
+#include "platform/widgets/Button.h"
+#include "platform/window/Application.h"
 
 #include <QLineEdit>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "CalculatorFixture.h"
 
-#include "platform/SpinEdit.h"
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/widgets/SpinEdit.h"
 #include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/MessageBoxRecorder.h"
 

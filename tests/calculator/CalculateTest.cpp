@@ -1,7 +1,7 @@
 #include "tests/calculator/CalculatorFixture.h"
 
 #include "arithmetic/NumberText.h"
-#include "platform/Button.h"
+#include "platform/widgets/Button.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 struct ProductCase

@@ -2,8 +2,8 @@
 
 #include "calculator/Main.h"
 
-#include "platform/Button.h"
-#include "platform/SpinEdit.h"
+#include "platform/widgets/Button.h"
+#include "platform/widgets/SpinEdit.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QTest>

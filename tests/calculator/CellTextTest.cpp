@@ -1,9 +1,9 @@
 // How a cell shows its text, and how readable the greyed counts are.
 #include "tests/calculator/CalculatorFixture.h"
 
-#include "platform/ColorValue.h"
-#include "platform/Drawing.h"
-#include "platform/LayoutItem.h"
+#include "platform/layout/LayoutItem.h"
+#include "platform/paint/ColorValue.h"
+#include "platform/paint/Drawing.h"
 #include "tests/support/HighDensity.h"
 
 #include <QImage>

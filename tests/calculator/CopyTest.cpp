@@ -1,6 +1,6 @@
 #include "tests/calculator/CalculatorFixture.h"
 
-#include "platform/Button.h"
+#include "platform/widgets/Button.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
 

@@ -1,9 +1,9 @@
 #include "tests/calculator/CalculatorFixture.h"
 
-#include "platform/Button.h"
-#include "platform/LayoutGroup.h"
-#include "platform/LayoutItem.h"
-#include "platform/SpinEdit.h"
+#include "platform/layout/LayoutGroup.h"
+#include "platform/layout/LayoutItem.h"
+#include "platform/widgets/Button.h"
+#include "platform/widgets/SpinEdit.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QApplication>

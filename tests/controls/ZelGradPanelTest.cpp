@@ -1,6 +1,6 @@
 #include "controls/ZelGradPanel.h"
 
-#include "platform/Drawing.h"
+#include "platform/paint/Drawing.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "controls/accessible/ZelLinkLabelAccessible.h"
 
 #include "controls/ZelLinkLabel.h"
-#include "platform/OpenUrl.h"
+#include "platform/desktop/OpenUrl.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "controls/ZelLinkLabel.h"
 
-#include "platform/OpenUrl.h"
+#include "platform/desktop/OpenUrl.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QApplication>

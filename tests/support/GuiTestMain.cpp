@@ -1,7 +1,7 @@
 // Shared main of the GUI test programs: an offscreen application with a pinned locale, so that no
 // test depends on the machine's display or regional settings.
-#include "platform/Application.h"
 #include "platform/accessible/AccessibleFactory.h"
+#include "platform/window/Application.h"
 
 #include <QLocale>
 

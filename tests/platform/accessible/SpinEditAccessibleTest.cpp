@@ -1,4 +1,4 @@
-#include "platform/SpinEdit.h"
+#include "platform/widgets/SpinEdit.h"
 
 #include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/QtPrinters.h"

@@ -1,6 +1,6 @@
 #include "tests/platform/grid/StringGridTestSupport.h"
 
-#include "platform/ColorValue.h"
+#include "platform/paint/ColorValue.h"
 
 #include <QImage>
 #include <QPaintEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Drawing.h"
 #include "platform/grid/GridInplaceEditor.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/paint/Drawing.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

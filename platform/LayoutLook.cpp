@@ -1,7 +1,0 @@
-#include "platform/LayoutLook.h"
-
-LayoutLook::LayoutLook(Style style, QObject* parent)
-    : QObject(parent)
-    , m_style(style)
-{
-}
