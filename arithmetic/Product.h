@@ -15,6 +15,9 @@
 // Throws std::overflow_error("Floating point overflow") when a product or a partial sum overflows.
 std::string DotProductText(const std::vector<std::string>& aRow, const std::vector<std::string>& bColumn);
 
+// A matrix has at most this many rows and this many columns.
+inline constexpr int MatrixCountLimit = 20;
+
 // Values of a matrix, row after row.
 struct ExtendedMatrix
 {

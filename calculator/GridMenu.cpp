@@ -1,6 +1,7 @@
 #include "calculator/GridMenu.h"
 
 #include "arithmetic/NumberText.h"
+#include "arithmetic/Product.h"
 #include "calculator/PastedBlock.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
@@ -14,8 +15,11 @@
 
 namespace {
 
-const QString TooLargeMessage =
-    QStringLiteral("The pasted cells do not fit: a matrix has at most 20 rows and 20 columns.");
+QString tooLargeMessage()
+{
+    return QStringLiteral("The pasted cells do not fit: a matrix has at most %1 rows and %1 columns.")
+        .arg(MatrixCountLimit);
+}
 
 } // namespace
 
@@ -84,8 +88,8 @@ void GridMenu::paste(const QString& text)
     const int left = m_grid->col();
     const qint64 rowsNeeded = qint64(top) + block.height();
     const qint64 colsNeeded = qint64(left) + block.width();
-    if (rowsNeeded > MaxCount || colsNeeded > MaxCount) {
-        ShowMessageBox({QStringLiteral("Paste"), TooLargeMessage, MessageIcon::Warning, m_grid->window()});
+    if (rowsNeeded > MatrixCountLimit || colsNeeded > MatrixCountLimit) {
+        ShowMessageBox({QStringLiteral("Paste"), tooLargeMessage(), MessageIcon::Warning, m_grid->window()});
         return;
     }
 

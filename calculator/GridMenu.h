@@ -17,8 +17,6 @@ class GridMenu : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int MaxCount = 20;
-
     // The spin editors that set the grid's rows and columns; null for a grid that only shows results.
     GridMenu(StringGrid* grid, SpinEdit* rowsEditor, SpinEdit* colsEditor);
 

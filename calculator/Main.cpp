@@ -43,7 +43,6 @@ constexpr int CountEditorWidth = 45;
 constexpr int BottomSpaceWidth = 10;
 constexpr int ButtonRowGap = 5;
 constexpr int RootMargin = 6;
-constexpr int DimensionMaximum = 20;
 
 const QString ValidationMessage = QStringLiteral("All Matrix A and Matrix B values must be Numeric!");
 
@@ -316,9 +315,9 @@ void TFM_Main::setTabOrder()
 
 void TFM_Main::FormShow()
 {
-    edtARow->setMaxValue(DimensionMaximum);
-    edtACol->setMaxValue(DimensionMaximum);
-    edtBCol->setMaxValue(DimensionMaximum);
+    edtARow->setMaxValue(MatrixCountLimit);
+    edtACol->setMaxValue(MatrixCountLimit);
+    edtBCol->setMaxValue(MatrixCountLimit);
     UpdateMatrixSizes();
 }
 
