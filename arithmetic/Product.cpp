@@ -41,20 +41,30 @@ std::string DotProductText(const std::vector<std::string>& aRow, const std::vect
     return FormatResult(sum);
 }
 
-std::vector<std::string> ProductTexts(const ExtendedMatrix& a, const ExtendedMatrix& b)
+ExtendedMatrix ProductValues(const ExtendedMatrix& a, const ExtendedMatrix& b)
 {
     const int n = a.cols < b.rows ? a.cols : b.rows;
     const std::size_t stride = std::size_t(b.cols);
-    // Every sum before any text: an overflow throws before formatting begins.
-    std::vector<Extended> sums(std::size_t(a.rows) * stride);
+    ExtendedMatrix r(a.rows, b.cols);
     for (int i = 0; i < a.rows; ++i) {
         const Extended* aRow = a.values.data() + std::size_t(i) * std::size_t(a.cols);
         for (int j = 0; j < b.cols; ++j)
-            sums[std::size_t(i) * stride + std::size_t(j)] = dotProduct(aRow, b.values.data() + j, stride, n);
+            r.at(i, j) = dotProduct(aRow, b.values.data() + j, stride, n);
     }
+    return r;
+}
+
+std::vector<std::string> ResultTexts(const ExtendedMatrix& r)
+{
     std::vector<std::string> texts;
-    texts.reserve(sums.size());
-    for (const Extended sum : sums)
-        texts.push_back(FormatResult(sum));
+    texts.reserve(r.values.size());
+    for (const Extended value : r.values)
+        texts.push_back(FormatResult(value));
     return texts;
+}
+
+std::vector<std::string> ProductTexts(const ExtendedMatrix& a, const ExtendedMatrix& b)
+{
+    // Every sum before any text: an overflow throws before formatting begins.
+    return ResultTexts(ProductValues(a, b));
 }

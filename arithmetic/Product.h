@@ -41,3 +41,9 @@ struct ExtendedMatrix
 //   {{1, 2}, {3, 4}} x {{5}, {6}} -> {"17", "39"}
 // Throws std::overflow_error("Floating point overflow") as DotProductText does, before returning any text.
 std::vector<std::string> ProductTexts(const ExtendedMatrix& a, const ExtendedMatrix& b);
+
+// R = A x B as values, by the same rounded steps; throws as ProductTexts does.
+ExtendedMatrix ProductValues(const ExtendedMatrix& a, const ExtendedMatrix& b);
+
+// The result texts of R's values, row after row.
+std::vector<std::string> ResultTexts(const ExtendedMatrix& r);
