@@ -1,8 +1,5 @@
 #include "calculator/GridMenu.h"
 
-#include "arithmetic/NumberText.h"
-#include "arithmetic/Product.h"
-#include "calculator/PastedBlock.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
 #include "platform/widgets/SpinEdit.h"
@@ -13,16 +10,6 @@
 
 #include <string>
 
-namespace {
-
-QString tooLargeMessage()
-{
-    return QStringLiteral("The pasted cells do not fit: a matrix has at most %1 rows and %1 columns.")
-        .arg(MatrixCountLimit);
-}
-
-} // namespace
-
 GridMenu::GridMenu(StringGrid* grid, SpinEdit* rowsEditor, SpinEdit* colsEditor)
     : QObject(grid)
     , m_grid(grid)
@@ -30,7 +17,7 @@ GridMenu::GridMenu(StringGrid* grid, SpinEdit* rowsEditor, SpinEdit* colsEditor)
     , m_colsEditor(colsEditor)
 {
     connect(grid, &StringGrid::contextMenuRequested, this, &GridMenu::popup);
-    connect(grid, &StringGrid::cellEdited, this, &GridMenu::forgetUndo);
+    connect(grid, &StringGrid::cellEdited, this, [this] { m_transfer.forget(); });
     if (takesPaste())
         connect(grid, &StringGrid::undoRequested, this, [this] { RunGuarded([this] { undoPaste(); }); });
 }
@@ -58,6 +45,13 @@ void GridMenu::popup(const QPoint& at)
     menu->popup(at);
 }
 
+GridCells GridMenu::cells() const
+{
+    const int rows = takesPaste() ? int(m_rowsEditor->value()) : m_grid->rowCount();
+    const int cols = takesPaste() ? int(m_colsEditor->value()) : m_grid->colCount();
+    return {rows, cols, [grid = m_grid](int col, int row) { return grid->cell(col, row).toStdString(); }};
+}
+
 void GridMenu::copyCell()
 {
     PlaceTextOnClipboard(m_grid->cell(m_grid->col(), m_grid->row()).toStdString());
@@ -65,74 +59,50 @@ void GridMenu::copyCell()
 
 void GridMenu::copyMatrix()
 {
-    QString text;
-    for (int row = 0; row < m_grid->rowCount(); ++row) {
-        for (int col = 0; col < m_grid->colCount(); ++col) {
-            if (col > 0)
-                text += QLatin1Char('\t');
-            text += m_grid->cell(col, row);
-        }
-        text += QLatin1Char('\n');
-    }
-    PlaceTextOnClipboard(text.toStdString());
+    const GridCells grid{m_grid->rowCount(), m_grid->colCount(), cells().text};
+    const CopiedBlock block = CopyMatrixBlock(grid, m_values ? m_values : ValuesFromTexts(grid));
+    PlaceTextOnClipboard(block.text);
 }
 
-void GridMenu::paste(const QString& text)
+void GridMenu::paste(const QString& text, const QString& html)
 {
     if (!takesPaste())
         return;
-    const PastedBlock block = ParsePastedBlock(text, CurrentNumberSeparators());
-    if (block.height() == 0)
+    GridChange change;
+    switch (m_transfer.paste(text.toStdString(), html.toStdString(), cells(), m_grid->col(), m_grid->row(), change)) {
+    case MatrixTransfer::PasteOutcome::Nothing:
         return;
-    const int top = m_grid->row();
-    const int left = m_grid->col();
-    const qint64 rowsNeeded = qint64(top) + block.height();
-    const qint64 colsNeeded = qint64(left) + block.width();
-    if (rowsNeeded > MatrixCountLimit || colsNeeded > MatrixCountLimit) {
-        ShowMessageBox({QStringLiteral("Paste"), tooLargeMessage(), MessageIcon::Warning, m_grid->window()});
+    case MatrixTransfer::PasteOutcome::TooLarge:
+        ShowMessageBox({QStringLiteral("Paste"), QString::fromStdString(PasteTooLargeMessage()), MessageIcon::Warning,
+                        m_grid->window()});
+        return;
+    case MatrixTransfer::PasteOutcome::Changed:
+        apply(change);
         return;
     }
-
-    UndoStep step;
-    step.has = true;
-    for (const auto& [editor, needed] : {std::pair{m_rowsEditor, rowsNeeded}, {m_colsEditor, colsNeeded}}) {
-        if (editor->value() < needed) {
-            step.counts.push_back({editor, editor->value()});
-            setCount(editor, needed);
-        }
-    }
-    for (int i = 0; i < block.height(); ++i) {
-        const QStringList& fields = block.rows[i];
-        for (int k = 0; k < fields.size(); ++k) {
-            const QString old = m_grid->cell(left + k, top + i);
-            if (old == fields[k])
-                continue;
-            step.cells.push_back({left + k, top + i, old});
-            m_grid->setCell(left + k, top + i, fields[k]);
-        }
-    }
-    m_undo = std::move(step);
 }
 
 void GridMenu::undoPaste()
 {
-    if (!m_undo.has)
-        return;
-    const UndoStep step = std::exchange(m_undo, UndoStep{});
-    for (const CellText& cell : step.cells)
-        m_grid->setCell(cell.col, cell.row, cell.text);
-    for (const Count& count : step.counts) {
-        if (count.editor)
-            setCount(count.editor, count.value);
-    }
+    if (std::optional<GridChange> undo = m_transfer.takeUndo())
+        apply(*undo);
 }
 
-void GridMenu::forgetUndo()
+void GridMenu::apply(const GridChange& change)
 {
-    m_undo = UndoStep{};
+    const auto setCounts = [&](bool growing) {
+        for (const auto& [editor, value] : {std::pair{m_rowsEditor, change.rows}, {m_colsEditor, change.cols}}) {
+            if (growing ? editor->value() < value : editor->value() > value)
+                setCount(editor, value);
+        }
+    };
+    setCounts(true);
+    for (const GridChange::Cell& cell : change.cells)
+        m_grid->setCell(cell.col, cell.row, QString::fromStdString(cell.text));
+    setCounts(false);
 }
 
-void GridMenu::setCount(SpinEdit* editor, qint64 value)
+void GridMenu::setCount(SpinEdit* editor, int value)
 {
     editor->setValue(value);
     emit editor->propertiesChanged();

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "calculator/MatrixTransfer.h"
+
 #include <QObject>
 #include <QString>
 
-#include <vector>
-
 class QPoint;
-class QWidget;
 class SpinEdit;
 class StringGrid;
 
-// A grid's context menu: Copy and Copy Matrix on every grid; on an entry grid also Paste, a
-// tab-separated block at the current cell growing the counts through their spin editors, and Undo Paste,
-// which puts back every cell text and count the last paste changed.
+// A grid's context menu: Copy and Copy Matrix on every grid; on an entry grid also Paste, a block at the
+// current cell growing the counts through their spin editors, and Undo Paste. The menu builds and dispatches;
+// what the items write and change comes from MatrixTransfer.
 class GridMenu : public QObject
 {
     Q_OBJECT
@@ -20,40 +19,28 @@ public:
     // The spin editors that set the grid's rows and columns; null for a grid that only shows results.
     GridMenu(StringGrid* grid, SpinEdit* rowsEditor, SpinEdit* colsEditor);
 
+    // Where Copy Matrix takes the cells' full values from; by default each cell's text is read as a number.
+    void setCellValues(CellValues values) { m_values = std::move(values); }
+
     void copyCell();
     void copyMatrix();
-    // Pastes `text` at the current cell as one step that undoPaste takes back.
-    void paste(const QString& text);
-    bool canUndoPaste() const { return m_undo.has; }
+    // Pastes the block (an HTML table when `html` has one, else the tab-separated `text`) at the current cell
+    // as one step that undoPaste takes back.
+    void paste(const QString& text, const QString& html = QString());
+    bool canUndoPaste() const { return m_transfer.canUndo(); }
     void undoPaste();
 
 private:
-    struct CellText
-    {
-        int col;
-        int row;
-        QString text;
-    };
-    struct Count
-    {
-        SpinEdit* editor;
-        qint64 value;
-    };
-    struct UndoStep
-    {
-        bool has = false;
-        std::vector<CellText> cells;
-        std::vector<Count> counts;
-    };
-
     bool takesPaste() const { return m_rowsEditor && m_colsEditor; }
     void popup(const QPoint& at);
-    void forgetUndo();
+    GridCells cells() const;
+    void apply(const GridChange& change);
     // Sets the count as typing would, with the editor's change notification.
-    static void setCount(SpinEdit* editor, qint64 value);
+    static void setCount(SpinEdit* editor, int value);
 
     StringGrid* m_grid;
     SpinEdit* m_rowsEditor;
     SpinEdit* m_colsEditor;
-    UndoStep m_undo;
+    CellValues m_values;
+    MatrixTransfer m_transfer;
 };

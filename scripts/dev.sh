@@ -17,6 +17,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 readonly BasePackages=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev pkg-config
+    libxml2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang
     desktop-file-utils appstream dpkg-dev file
