@@ -8,6 +8,7 @@
 
 #include <QMenu>
 
+#include <memory>
 #include <string>
 
 GridMenu::GridMenu(StringGrid* grid, SpinEdit* rowsEditor, SpinEdit* colsEditor)
@@ -32,12 +33,17 @@ void GridMenu::popup(const QPoint& at)
     connect(menu->addAction(QStringLiteral("Copy &Matrix")), &QAction::triggered, this,
             [this] { RunGuarded([this] { copyMatrix(); }); });
     if (takesPaste()) {
-        // Read once, when the menu opens: what Paste offers is what it pastes.
-        const std::optional<std::string> text = ClipboardText();
+        // Asked once, when the menu opens, which does not wait for the answer: Paste is enabled when it
+        // arrives, and what Paste offers then is what it pastes.
         QAction* pasteAction = menu->addAction(QStringLiteral("&Paste"));
-        pasteAction->setEnabled(text && !text->empty());
-        const QString block = text ? QString::fromStdString(*text) : QString();
-        connect(pasteAction, &QAction::triggered, this, [this, block] { RunGuarded([&] { paste(block); }); });
+        pasteAction->setEnabled(false);
+        auto block = std::make_shared<QString>();
+        RequestClipboard(pasteAction, ClipboardMode::Clipboard,
+                         [pasteAction, block](std::optional<ClipboardContent> content) {
+                             *block = content ? QString::fromStdString(content->text) : QString();
+                             pasteAction->setEnabled(!block->isEmpty());
+                         });
+        connect(pasteAction, &QAction::triggered, this, [this, block] { RunGuarded([&] { paste(*block); }); });
         QAction* undoAction = menu->addAction(QStringLiteral("&Undo Paste"));
         undoAction->setEnabled(canUndoPaste());
         connect(undoAction, &QAction::triggered, this, [this] { RunGuarded([this] { undoPaste(); }); });

@@ -1,15 +1,26 @@
 #include "platform/desktop/Clipboard.h"
 
+#include "platform/Seam.h"
 #include "platform/desktop/X11Selection.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
+#include <QThreadPool>
+#include <QTimer>
 
 #include <stdexcept>
-#include <utility>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+QClipboard::Mode qtMode(ClipboardMode mode)
+{
+    return mode == ClipboardMode::Selection ? QClipboard::Selection : QClipboard::Clipboard;
+}
 
 // Platforms whose clipboard is shared with other programs say whether this one holds it; the others keep
 // an in-process clipboard that is ours whenever we write it.
@@ -20,70 +31,160 @@ bool platformTellsOwnership()
            || name == QLatin1String("cocoa");
 }
 
-class SystemClipboard : public ClipboardSeam
+class SystemClipboard : public ClipboardService
 {
 public:
-    void setText(const std::string& text) override
+    void place(ClipboardMode mode, const ClipboardContent& content) override
     {
         QClipboard* clipboard = QGuiApplication::clipboard();
-        if (!clipboard)
+        if (!clipboard || (mode == ClipboardMode::Selection && !clipboard->supportsSelection()))
             return;
         auto* data = new QMimeData;
-        data->setText(QString::fromStdString(text));
-        clipboard->setMimeData(data, QClipboard::Clipboard);
+        data->setText(QString::fromStdString(content.text));
+        if (!content.html.empty())
+            data->setHtml(QString::fromStdString(content.html));
+        clipboard->setMimeData(data, qtMode(mode));
     }
 
-    bool ownsClipboard() const override
-    {
-        const QClipboard* clipboard = QGuiApplication::clipboard();
-        return clipboard && (!platformTellsOwnership() || clipboard->ownsClipboard());
-    }
-
-    std::optional<std::string> text() const override
+    bool owns(ClipboardMode mode) const override
     {
         const QClipboard* clipboard = QGuiApplication::clipboard();
         if (!clipboard)
+            return false;
+        if (!platformTellsOwnership())
+            return true;
+        return mode == ClipboardMode::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
+    }
+
+    bool supportsSelection() const override
+    {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        return clipboard && clipboard->supportsSelection();
+    }
+
+    std::optional<ClipboardContent> read(ClipboardMode mode) override
+    {
+        if (readsOnItsOwnConnection(mode))
+            return ReadX11Selection(mode, Clock::now() + std::chrono::milliseconds(ClipboardReadTimeoutMs));
+        return readThroughQt(mode);
+    }
+
+    void request(QObject* context, ClipboardMode mode,
+                 std::function<void(std::optional<ClipboardContent>)> done) override
+    {
+        if (!readsOnItsOwnConnection(mode)) {
+            // Qt answers at once for our own clipboard; the answer still comes later, as promised.
+            QTimer::singleShot(0, context, [done = std::move(done), content = readThroughQt(mode)] { done(content); });
+            return;
+        }
+#if QUORLIN_HAVE_XCB
+        // The read waits on a thread of the pool (which the application joins before it ends); the answer
+        // is handed back to the GUI thread, where the guard on the context is checked.
+        const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ClipboardReadTimeoutMs);
+        QPointer<QObject> guard(context);
+        QThreadPool::globalInstance()->start([guard, mode, deadline, done = std::move(done)]() mutable {
+            std::optional<ClipboardContent> content = ReadX11Selection(mode, deadline);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [guard, done = std::move(done), content = std::move(content)] {
+                    if (guard)
+                        done(content);
+                },
+                Qt::QueuedConnection);
+        });
+#endif
+    }
+
+private:
+    // Qt's X11 clipboard waits seconds for an owner that never answers, twice per read; another program's
+    // selection is read on a connection of our own, with our own deadline.
+    static bool readsOnItsOwnConnection(ClipboardMode mode)
+    {
+#if QUORLIN_HAVE_XCB
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        return clipboard && QGuiApplication::platformName() == QLatin1String("xcb")
+               && !(mode == ClipboardMode::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard());
+#else
+        Q_UNUSED(mode);
+        return false;
+#endif
+    }
+
+    static std::optional<ClipboardContent> readThroughQt(ClipboardMode mode)
+    {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        if (!clipboard || (mode == ClipboardMode::Selection && !clipboard->supportsSelection()))
             return std::nullopt;
-        // Qt's X11 clipboard waits seconds for an owner that never answers, twice per read; another
-        // program's selection is read on a connection of our own, with our own deadline.
-        if (QGuiApplication::platformName() == QLatin1String("xcb") && !clipboard->ownsClipboard())
-            return ReadX11ClipboardText(ClipboardReadTimeoutMs);
-        const QMimeData* data = clipboard->mimeData(QClipboard::Clipboard);
-        if (!data || !data->hasText())
+        const QMimeData* data = clipboard->mimeData(qtMode(mode));
+        if (!data || (!data->hasText() && !data->hasHtml()))
             return std::nullopt;
-        return data->text().toStdString();
+        return ClipboardContent{data->text().toStdString(),
+                                data->hasHtml() ? data->html().toStdString() : std::string()};
     }
 };
 
-ClipboardSeam*& seamSlot()
-{
-    static ClipboardSeam* seam = nullptr;
-    return seam;
-}
-
-ClipboardSeam& currentSeam()
+ClipboardService& service()
 {
     static SystemClipboard system;
-    ClipboardSeam* seam = seamSlot();
-    return seam ? *seam : system;
+    ClipboardService* standIn = Seam<ClipboardService>::standIn();
+    return standIn ? *standIn : system;
 }
 
 } // namespace
 
-void PlaceTextOnClipboard(const std::string& text)
+void PlaceOnClipboard(const ClipboardContent& content)
 {
-    ClipboardSeam& clipboard = currentSeam();
-    clipboard.setText(text);
-    if (!clipboard.ownsClipboard())
+    ClipboardService& clipboard = service();
+    clipboard.place(ClipboardMode::Clipboard, content);
+    if (!clipboard.owns(ClipboardMode::Clipboard))
         throw std::runtime_error("Cannot open clipboard");
 }
 
-std::optional<std::string> ClipboardText()
+void PlaceTextOnClipboard(const std::string& text)
 {
-    return currentSeam().text();
+    PlaceOnClipboard({text, {}});
 }
 
-ClipboardSeam* SetClipboardSeam(ClipboardSeam* seam)
+void PlaceTextOnSelection(const std::string& text)
 {
-    return std::exchange(seamSlot(), seam);
+    ClipboardService& clipboard = service();
+    if (clipboard.supportsSelection())
+        clipboard.place(ClipboardMode::Selection, {text, {}});
+}
+
+bool ClipboardSupportsSelection()
+{
+    return service().supportsSelection();
+}
+
+std::optional<ClipboardContent> ReadClipboard(ClipboardMode mode)
+{
+    return service().read(mode);
+}
+
+void RequestClipboard(QObject* context, ClipboardMode mode, std::function<void(std::optional<ClipboardContent>)> done)
+{
+    service().request(context, mode, std::move(done));
+}
+
+QString FirstLine(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\n' || text[i] == u'\r')
+            return text.left(i);
+    return text;
+}
+
+QString ClipboardFirstLine(ClipboardMode mode)
+{
+    const std::optional<ClipboardContent> content = ReadClipboard(mode);
+    return content ? FirstLine(QString::fromStdString(content->text)) : QString();
+}
+
+void EnablePasteOnAnswer(QAction* paste)
+{
+    paste->setEnabled(false);
+    RequestClipboard(paste, ClipboardMode::Clipboard, [paste](std::optional<ClipboardContent> content) {
+        paste->setEnabled(content && !content->text.empty());
+    });
 }

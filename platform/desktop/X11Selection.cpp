@@ -3,6 +3,7 @@
 #if QUORLIN_HAVE_XCB
 
 #include <QString>
+#include <QStringDecoder>
 
 #include <xcb/xcb.h>
 
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -88,11 +90,64 @@ std::optional<std::string> takeProperty(const Connection& c, xcb_window_t window
     return std::string(bytes, std::size_t(xcb_get_property_value_length(reply.get())));
 }
 
+enum class Answer { Given, Refused, Late };
+
+// Asks the owner of `selection` for `target` into `property` of `window`, following a text that comes in
+// pieces (INCR) to its end.
+Answer fetch(const Connection& c, xcb_window_t window, xcb_atom_t selection, xcb_atom_t target, xcb_atom_t property,
+             Clock::time_point deadline, std::string& data)
+{
+    xcb_convert_selection(c.get(), window, selection, target, property, XCB_CURRENT_TIME);
+    xcb_flush(c.get());
+    const Reply<xcb_generic_event_t> event = c.waitFor(XCB_SELECTION_NOTIFY, XCB_ATOM_NONE, deadline);
+    if (!event)
+        return Answer::Late;
+    if (reinterpret_cast<xcb_selection_notify_event_t*>(event.get())->property == XCB_ATOM_NONE)
+        return Answer::Refused; // no owner, or not in this form
+    xcb_atom_t type = XCB_ATOM_NONE;
+    std::optional<std::string> first = takeProperty(c, window, property, type);
+    xcb_flush(c.get());
+    if (!first)
+        return Answer::Refused;
+    data = std::move(*first);
+    if (type != c.atom("INCR"))
+        return Answer::Given;
+    // A large text comes in pieces, each announced by a new value of the property; an empty piece ends it.
+    data.clear();
+    for (;;) {
+        if (!c.waitFor(XCB_PROPERTY_NOTIFY, property, deadline))
+            return Answer::Late;
+        const std::optional<std::string> piece = takeProperty(c, window, property, type);
+        xcb_flush(c.get());
+        if (!piece)
+            return Answer::Refused;
+        if (piece->empty())
+            return Answer::Given;
+        data += *piece;
+    }
+}
+
+std::string fromUtf8(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).toStdString();
+}
+
+// Browsers hand text/html over in UTF-16 with a byte order mark; everyone else in UTF-8.
+std::string htmlFrom(const std::string& bytes)
+{
+    if (bytes.size() >= 2
+        && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'))) {
+        const QByteArray raw(bytes.data(), qsizetype(bytes.size()));
+        auto decode = QStringDecoder(QStringDecoder::Utf16);
+        return QString(decode(raw)).toStdString();
+    }
+    return fromUtf8(bytes);
+}
+
 } // namespace
 
-std::optional<std::string> ReadX11ClipboardText(int timeoutMs)
+std::optional<ClipboardContent> ReadX11Selection(ClipboardMode mode, Clock::time_point deadline)
 {
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     const Connection c;
     if (!c.ok())
         return std::nullopt;
@@ -101,62 +156,30 @@ std::optional<std::string> ReadX11ClipboardText(int timeoutMs)
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(c.get(), XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                       screen->root_visual, XCB_CW_EVENT_MASK, &events);
-    const xcb_atom_t clipboard = c.atom("CLIPBOARD");
+    const xcb_atom_t selection = mode == ClipboardMode::Selection ? xcb_atom_t(XCB_ATOM_PRIMARY) : c.atom("CLIPBOARD");
     const xcb_atom_t property = c.atom("QUORLIN_CLIPBOARD_TEXT");
-    const xcb_atom_t incremental = c.atom("INCR");
-    const xcb_atom_t utf8 = c.atom("UTF8_STRING");
 
-    for (const xcb_atom_t target : {utf8, xcb_atom_t(XCB_ATOM_STRING)}) {
-        xcb_convert_selection(c.get(), window, clipboard, target, property, XCB_CURRENT_TIME);
-        xcb_flush(c.get());
-        const Reply<xcb_generic_event_t> event = c.waitFor(XCB_SELECTION_NOTIFY, XCB_ATOM_NONE, deadline);
-        if (!event)
+    std::optional<ClipboardContent> content;
+    std::string data;
+    for (const char* target : {"UTF8_STRING", "text/plain;charset=utf-8", "text/plain", "STRING"}) {
+        const bool latin1 = std::strcmp(target, "STRING") == 0;
+        const Answer answer = fetch(c, window, selection, latin1 ? xcb_atom_t(XCB_ATOM_STRING) : c.atom(target),
+                                    property, deadline, data);
+        if (answer == Answer::Late)
             return std::nullopt;
-        if (reinterpret_cast<xcb_selection_notify_event_t*>(event.get())->property == XCB_ATOM_NONE)
-            continue; // no owner, or no text in this form
-        xcb_atom_t type = XCB_ATOM_NONE;
-        std::optional<std::string> data = takeProperty(c, window, property, type);
-        xcb_flush(c.get());
-        if (data && type == incremental) {
-            // A large text comes in pieces, each announced by a new value of the property; an empty
-            // piece ends it.
-            data->clear();
-            for (;;) {
-                if (!c.waitFor(XCB_PROPERTY_NOTIFY, property, deadline))
-                    return std::nullopt;
-                const std::optional<std::string> piece = takeProperty(c, window, property, type);
-                xcb_flush(c.get());
-                if (!piece)
-                    return std::nullopt;
-                if (piece->empty())
-                    break;
-                *data += *piece;
-            }
+        if (answer == Answer::Given) {
+            content = ClipboardContent{
+                latin1 ? QString::fromLatin1(data.data(), qsizetype(data.size())).toStdString() : fromUtf8(data), {}};
+            break;
         }
-        if (!data)
-            return std::nullopt;
-        if (target == XCB_ATOM_STRING)
-            return QString::fromLatin1(data->data(), qsizetype(data->size())).toStdString();
-        return data;
     }
-    return std::nullopt;
-}
-
-#else
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
-// Built without the X11 client library: Qt's own read, which gives the same text but waits on an owner
-// that never answers for as long as Qt does.
-std::optional<std::string> ReadX11ClipboardText(int)
-{
-    const QClipboard* clipboard = QGuiApplication::clipboard();
-    const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
-    if (!data || !data->hasText())
-        return std::nullopt;
-    return data->text().toStdString();
+    const Answer answer = fetch(c, window, selection, c.atom("text/html"), property, deadline, data);
+    if (answer == Answer::Given) {
+        if (!content)
+            content.emplace();
+        content->html = htmlFrom(data);
+    }
+    return content;
 }
 
 #endif

@@ -1,9 +1,13 @@
 #pragma once
 
-#include <optional>
-#include <string>
+#include "platform/desktop/ClipboardContent.h"
 
-// The text (UTF-8) that the X11 CLIPBOARD selection's owner hands over, asked for on a connection of our
-// own to the display in DISPLAY; nothing when there is no owner, it has no text, or it has not finished
-// answering within `timeoutMs`.
-std::optional<std::string> ReadX11ClipboardText(int timeoutMs);
+#include <chrono>
+#include <optional>
+
+// What the owner of the X11 CLIPBOARD or PRIMARY selection hands over, asked for on a connection of our
+// own to the display in DISPLAY, so that an owner that never answers holds nothing but this call: the text
+// (the first of UTF8_STRING, text/plain;charset=utf-8, text/plain and STRING it offers) and the html
+// (text/html). Nothing when there is no owner, it offers neither, or it has not answered by `deadline`; the
+// text alone when the html has not come by then. Safe to call from any thread. Only in builds with XCB.
+std::optional<ClipboardContent> ReadX11Selection(ClipboardMode mode, std::chrono::steady_clock::time_point deadline);

@@ -1,14 +1,12 @@
 #include "platform/grid/GridInplaceEditor.h"
 
-#include "platform/desktop/PastedLine.h"
+#include "platform/desktop/Clipboard.h"
 #include "platform/window/ErrorReport.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -152,12 +150,12 @@ void GridInplaceEditor::cut()
 void GridInplaceEditor::copy() const
 {
     if (hasSelectedText())
-        QGuiApplication::clipboard()->setText(selectedText());
+        PlaceTextOnClipboard(selectedText().toStdString());
 }
 
 void GridInplaceEditor::paste()
 {
-    const QString text = PastedLine();
+    const QString text = ClipboardFirstLine(ClipboardMode::Clipboard);
     if (!text.isEmpty() || hasSelectedText())
         replace(selectionStart(), selectionEnd(), text, EditKind::Other);
 }
@@ -194,8 +192,8 @@ QMenu* GridInplaceEditor::createStandardContextMenu()
     menu->addSeparator();
     add(withShortcut(tr("Cu&t"), QKeySequence::Cut), selected, &GridInplaceEditor::cut);
     add(withShortcut(tr("&Copy"), QKeySequence::Copy), selected, &GridInplaceEditor::copy);
-    add(withShortcut(tr("&Paste"), QKeySequence::Paste), !QGuiApplication::clipboard()->text().isEmpty(),
-        &GridInplaceEditor::paste);
+    add(withShortcut(tr("&Paste"), QKeySequence::Paste), false, &GridInplaceEditor::paste);
+    EnablePasteOnAnswer(menu->actions().constLast());
     add(tr("Delete"), selected, &GridInplaceEditor::deleteSelection);
     menu->addSeparator();
     add(withShortcut(tr("Select All"), QKeySequence::SelectAll), m_line.size() > 0 && !allSelected,
@@ -413,9 +411,8 @@ void GridInplaceEditor::deleteSelection()
 
 void GridInplaceEditor::offerSelection() const
 {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (hasSelectedText() && clipboard->supportsSelection())
-        clipboard->setText(selectedText(), QClipboard::Selection);
+    if (hasSelectedText())
+        PlaceTextOnSelection(selectedText().toStdString());
 }
 
 void GridInplaceEditor::selectAllFromMenu()
@@ -468,20 +465,20 @@ void GridInplaceEditor::mousePressEvent(QMouseEvent* event)
     const qsizetype position = positionAt(int(event->position().x()) - textArea().left());
     if (event->button() == Qt::LeftButton)
         moveCursor(position, event->modifiers() & Qt::ShiftModifier);
-    else if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection())
+    else if (event->button() == Qt::MiddleButton && ClipboardSupportsSelection())
         moveCursor(position, false); // the selection's text goes in here when the button is released
 }
 
 void GridInplaceEditor::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    if (!QGuiApplication::clipboard()->supportsSelection())
+    if (!ClipboardSupportsSelection())
         return;
     if (event->button() == Qt::LeftButton) {
         offerSelection();
     } else if (event->button() == Qt::MiddleButton) {
         RunGuarded([this] {
-            const QString text = PastedLine(QClipboard::Selection);
+            const QString text = ClipboardFirstLine(ClipboardMode::Selection);
             if (!text.isEmpty())
                 replace(cursorPosition(), cursorPosition(), text, EditKind::Other);
         });

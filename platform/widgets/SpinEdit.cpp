@@ -1,6 +1,6 @@
 #include "platform/widgets/SpinEdit.h"
 
-#include "platform/desktop/PastedLine.h"
+#include "platform/desktop/Clipboard.h"
 #include "platform/widgets/SpinButtons.h"
 #include "platform/window/ErrorReport.h"
 
@@ -236,10 +236,9 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
         return filterWheel(static_cast<QWheelEvent*>(event));
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton
-            && QGuiApplication::clipboard()->supportsSelection()) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton && ClipboardSupportsSelection()) {
             m_edit->deselect();
-            pasteFirstLine(QClipboard::Selection);
+            pasteFirstLine(ClipboardMode::Selection);
             return true;
         }
         break;
@@ -260,7 +259,7 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
 bool SpinEdit::filterKeyPress(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
-        pasteFirstLine(QClipboard::Clipboard);
+        pasteFirstLine(ClipboardMode::Clipboard);
         return true;
     }
     if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -299,9 +298,9 @@ bool SpinEdit::filterInputMethod(QInputMethodEvent* event)
     return true;
 }
 
-void SpinEdit::pasteFirstLine(QClipboard::Mode mode)
+void SpinEdit::pasteFirstLine(ClipboardMode mode)
 {
-    const QString text = PastedLine(mode);
+    const QString text = ClipboardFirstLine(mode);
     // What the line editor's own paste would do with that text: replace the selection, then tell.
     if (!text.isEmpty() || m_edit->hasSelectedText())
         m_edit->insert(text);
@@ -314,7 +313,7 @@ bool SpinEdit::showContextMenu(const QContextMenuEvent* event)
     // items by name, so only the name finds the connection to take away.
     for (QAction* action : menu->actions())
         if (disconnect(action, SIGNAL(triggered()), m_edit, SLOT(paste())))
-            connect(action, &QAction::triggered, this, [this] { pasteFirstLine(QClipboard::Clipboard); });
+            connect(action, &QAction::triggered, this, [this] { pasteFirstLine(ClipboardMode::Clipboard); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     return true;

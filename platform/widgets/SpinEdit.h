@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QClipboard>
 #include <QWidget>
 
 #include <functional>
 
+enum class ClipboardMode;
 class QContextMenuEvent;
 class QLineEdit;
 class SpinButtons;
@@ -70,7 +70,7 @@ private:
     bool filterWheel(QWheelEvent* event);
     // A paste takes the first line of the clipboard's text (or of the primary selection), whichever way
     // it comes: the paste key, the middle button, or the text-box menu.
-    void pasteFirstLine(QClipboard::Mode mode);
+    void pasteFirstLine(ClipboardMode mode);
     bool showContextMenu(const QContextMenuEvent* event);
     void editorFocusIn();
     void editorFocusOut(Qt::FocusReason reason);

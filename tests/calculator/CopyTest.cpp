@@ -15,7 +15,7 @@ TEST_F(Copy, IsDisabledUntilACalculationSucceeds)
 {
     EXPECT_FALSE(part<Button>("btnCopy")->isEnabled());
     copy();
-    EXPECT_EQ(clipboard.content, "old");
+    EXPECT_EQ(clipboard.content.text, "old");
 }
 
 TEST_F(Copy, PutsTheResultOnTheClipboardOneCrLfLinePerRow)
@@ -23,12 +23,12 @@ TEST_F(Copy, PutsTheResultOnTheClipboardOneCrLfLinePerRow)
     enter({{"2"}}, {{"3"}});
     calculate();
     copy();
-    EXPECT_EQ(clipboard.content, "6\r\n");
+    EXPECT_EQ(clipboard.content.text, "6\r\n");
 
     enter({{"1", "2", "3"}, {"4", "5", "6"}}, {{"7", "8"}, {"9", "10"}, {"11", "12"}});
     calculate();
     copy();
-    EXPECT_EQ(clipboard.content, "58,64\r\n139,154\r\n");
+    EXPECT_EQ(clipboard.content.text, "58,64\r\n139,154\r\n");
 }
 
 TEST_F(Copy, QuotesAResultThatHoldsAComma)
@@ -36,7 +36,7 @@ TEST_F(Copy, QuotesAResultThatHoldsAComma)
     enter({{"1"}}, {{"1234", "6"}});
     calculate();
     copy();
-    EXPECT_EQ(clipboard.content, "\"1,234\",6\r\n");
+    EXPECT_EQ(clipboard.content.text, "\"1,234\",6\r\n");
 }
 
 TEST_F(Copy, ExportsTheCellsAsShownAfterAResize)
@@ -46,7 +46,7 @@ TEST_F(Copy, ExportsTheCellsAsShownAfterAResize)
     calculate();
     setDimensions(2, 2, 3);
     copy();
-    EXPECT_EQ(clipboard.content, "1,2,\r\n3,4,\r\n");
+    EXPECT_EQ(clipboard.content.text, "1,2,\r\n3,4,\r\n");
 
     // A 3 x 3 result, then a 2 x 2 one, then 3 x 3 again: the outer cells are the older results.
     enter({{"1", "0", "0"}, {"0", "1", "0"}, {"0", "0", "1"}}, {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
@@ -55,7 +55,7 @@ TEST_F(Copy, ExportsTheCellsAsShownAfterAResize)
     calculate();
     setDimensions(3, 3, 3);
     copy();
-    EXPECT_EQ(clipboard.content, "2,4,3\r\n8,10,6\r\n7,8,9\r\n");
+    EXPECT_EQ(clipboard.content.text, "2,4,3\r\n8,10,6\r\n7,8,9\r\n");
 }
 
 TEST_F(Copy, AHeldClipboardIsReportedAndKeepsItsContent)
@@ -68,6 +68,6 @@ TEST_F(Copy, AHeldClipboardIsReportedAndKeepsItsContent)
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].caption, QStringLiteral("Quorlin"));
     EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Cannot open clipboard."));
-    EXPECT_EQ(clipboard.content, "old");
+    EXPECT_EQ(clipboard.content.text, "old");
     EXPECT_TRUE(window->isVisible());
 }

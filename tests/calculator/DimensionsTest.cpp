@@ -156,12 +156,12 @@ TEST_F(Dimensions, PressesThatMoveNoFocusActOnConfirmedCounts)
         part<StringGrid>("grdMatrixR")->setCell(0, 19, QString());
         typeAndPress(count, part<Button>("btnCalculate"));
         EXPECT_EQ(part<StringGrid>("grdMatrixR")->cell(0, 19), QStringLiteral("6"));
-        clipboard.content.reset();
+        clipboard.content.text.reset();
         typeAndPress(count, part<Button>("btnCopy"));
         std::string expected;
         for (int row = 0; row < 20; ++row)
             expected += "6\r\n";
-        EXPECT_EQ(clipboard.content, expected);
+        EXPECT_EQ(clipboard.content.text, expected);
     }
     EXPECT_TRUE(boxes.boxes().empty());
 

@@ -9,9 +9,9 @@
 TEST(Clipboard, PlacedTextReadsBackWholeAndAnEmptyClipboardHoldsNoText)
 {
     QGuiApplication::clipboard()->clear();
-    EXPECT_FALSE(ClipboardText().has_value());
+    EXPECT_FALSE(ReadClipboard().has_value());
     const std::string text = "1\t2,5\n\xE2\x80\xA6\r\n";
     PlaceTextOnClipboard(text);
-    EXPECT_EQ(ClipboardText(), text);
+    EXPECT_EQ(ReadClipboard(), (ClipboardContent{text, {}}));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(text));
 }

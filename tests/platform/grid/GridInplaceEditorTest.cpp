@@ -34,6 +34,7 @@ protected:
         QCoreApplication::sendEvent(editor(), &event);
         if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
             return nullptr;
+        QCoreApplication::processEvents(); // the clipboard's answer, which enables Paste
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
 
