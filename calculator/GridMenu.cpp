@@ -37,11 +37,11 @@ void GridMenu::popup(const QPoint& at)
         // arrives, and what Paste offers then is what it pastes.
         QAction* pasteAction = menu->addAction(QStringLiteral("&Paste"));
         pasteAction->setEnabled(false);
-        auto block = std::make_shared<QString>();
+        auto block = std::make_shared<ClipboardContent>();
         RequestClipboard(pasteAction, ClipboardMode::Clipboard,
                          [pasteAction, block](std::optional<ClipboardContent> content) {
-                             *block = content ? QString::fromStdString(content->text) : QString();
-                             pasteAction->setEnabled(!block->isEmpty());
+                             *block = content.value_or(ClipboardContent{});
+                             pasteAction->setEnabled(!block->text.empty() || !block->html.empty());
                          });
         connect(pasteAction, &QAction::triggered, this, [this, block] { RunGuarded([&] { paste(*block); }); });
         QAction* undoAction = menu->addAction(QStringLiteral("&Undo Paste"));
@@ -67,15 +67,15 @@ void GridMenu::copyMatrix()
 {
     const GridCells grid{m_grid->rowCount(), m_grid->colCount(), cells().text};
     const CopiedBlock block = CopyMatrixBlock(grid, m_values ? m_values : ValuesFromTexts(grid));
-    PlaceTextOnClipboard(block.text);
+    PlaceOnClipboard({block.text, block.html});
 }
 
-void GridMenu::paste(const QString& text, const QString& html)
+void GridMenu::paste(const ClipboardContent& content)
 {
     if (!takesPaste())
         return;
     GridChange change;
-    switch (m_transfer.paste(text.toStdString(), html.toStdString(), cells(), m_grid->col(), m_grid->row(), change)) {
+    switch (m_transfer.paste(content.text, content.html, cells(), m_grid->col(), m_grid->row(), change)) {
     case MatrixTransfer::PasteOutcome::Nothing:
         return;
     case MatrixTransfer::PasteOutcome::TooLarge:

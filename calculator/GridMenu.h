@@ -1,9 +1,9 @@
 #pragma once
 
 #include "calculator/MatrixTransfer.h"
+#include "platform/desktop/ClipboardContent.h"
 
 #include <QObject>
-#include <QString>
 
 class QPoint;
 class SpinEdit;
@@ -24,9 +24,9 @@ public:
 
     void copyCell();
     void copyMatrix();
-    // Pastes the block (an HTML table when `html` has one, else the tab-separated `text`) at the current cell
-    // as one step that undoPaste takes back.
-    void paste(const QString& text, const QString& html = QString());
+    // Pastes the block (the HTML table when the content has one, else its tab-separated text) at the current
+    // cell as one step that undoPaste takes back.
+    void paste(const ClipboardContent& content);
     bool canUndoPaste() const { return m_transfer.canUndo(); }
     void undoPaste();
 

@@ -105,6 +105,10 @@ TEST_F(GridMenuTest, CopyTakesTheCellAndCopyMatrixTabSeparatedLines)
     calculate();
     choose(grid("grdMatrixR"), 0, 0, Qt::Key_M);
     EXPECT_EQ(clipboard.content.text, "58\t64\n139\t154\n");
+    // Beside the text, one table whose numbers carry their values where spreadsheets read them.
+    const std::string& html = clipboard.content.html;
+    EXPECT_NE(html.find("<tr><td sdval=\"58\" sdnum=\"1033;0;General\" x:num=\"58\">58</td>"), std::string::npos);
+    EXPECT_NE(html.find("x:num=\"154\">154</td></tr>"), std::string::npos) << html;
     choose(grid("grdMatrixA"), 2, 1, Qt::Key_C);
     EXPECT_EQ(clipboard.content.text, "6");
 }
@@ -139,19 +143,23 @@ TEST_F(GridMenuTest, ABlockGrowsTheCountsLandsAtTheCurrentCellAndUndoPutsEveryth
     EXPECT_EQ(items(menu).last(), QStringLiteral("&Undo Paste (off)"));
 }
 
-TEST_F(GridMenuTest, GroupedNumbersPasteUngroupedUnderEitherSeparatorPair)
+TEST_F(GridMenuTest, NumbersPasteUngroupedOrAsTheFullValuesOfASpreadsheetsTable)
 {
     struct Case
     {
         NumberSeparators separators;
         const char* pasted;
+        const char* html;
         const char* stored;
     };
-    for (const Case& c : {Case{{U'.', U','}, "1,234.5\t-12,345", "1234.5|-12345"},
-                          Case{{U',', U'.'}, "1.234,5\t1,234.5", "1234,5|1,234.5"}}) {
+    const char* table =
+        "<table><tr><td sdval=\"3.14159265\" sdnum=\"1033;0;0.00\">3,14</td><td>12,5%</td></tr></table>";
+    for (const Case& c : {Case{{U'.', U','}, "1,234.5\t-12,345", "", "1234.5|-12345"},
+                          Case{{U',', U'.'}, "1.234,5\t1,234.5", "", "1234,5|1,234.5"},
+                          Case{{U',', U'.'}, "3,14\t12,5%", table, "3,14159265|0,125"}}) {
         SetNumberSeparators(c.separators);
         setDimensions(1, 1, 1);
-        clipboard.content.text = c.pasted;
+        clipboard.content = {c.pasted, c.html};
         choose(grid("grdMatrixB"), 0, 0, Qt::Key_P);
         EXPECT_EQ(cells(grid("grdMatrixB")), QString::fromUtf8(c.stored)) << c.pasted;
     }
