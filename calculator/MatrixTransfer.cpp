@@ -21,7 +21,7 @@ MatrixTransfer::PasteOutcome MatrixTransfer::paste(std::string_view text, std::s
                                                    int col, int row, GridChange& change)
 {
     const BlockRoom room{MatrixCountLimit - row, MatrixCountLimit - col};
-    const PastedBlock block = ReadPastedBlock(text, html, room, CurrentNumberSeparators());
+    PastedBlock block = ReadPastedBlock(text, html, room, CurrentNumberSeparators());
     if (block.fit == PastedBlock::Fit::TooLarge)
         return PasteOutcome::TooLarge;
     if (block.fit == PastedBlock::Fit::Empty)
@@ -30,13 +30,13 @@ MatrixTransfer::PasteOutcome MatrixTransfer::paste(std::string_view text, std::s
     GridChange undo{grid.rows, grid.cols, {}};
     change = GridChange{std::max(grid.rows, row + block.height()), std::max(grid.cols, col + block.width()), {}};
     for (int i = 0; i < block.height(); ++i) {
-        const std::vector<std::string>& fields = block.rows[std::size_t(i)];
+        std::vector<std::string>& fields = block.rows[std::size_t(i)];
         for (int k = 0; k < int(fields.size()); ++k) {
             std::string old = grid.text(col + k, row + i);
             if (old == fields[std::size_t(k)])
                 continue;
             undo.cells.push_back({col + k, row + i, std::move(old)});
-            change.cells.push_back({col + k, row + i, fields[std::size_t(k)]});
+            change.cells.push_back({col + k, row + i, std::move(fields[std::size_t(k)])});
         }
     }
     m_undo = std::move(undo);
