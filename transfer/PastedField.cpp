@@ -82,6 +82,14 @@ std::string hundredthOf(std::string_view number, const std::string& decimal)
     return sign + integer + (fraction.empty() ? std::string() : decimal + fraction);
 }
 
+// Only a text holding a thousands separator can lose one: any other is taken as it is, in one copy.
+std::string ungrouped(std::string_view text, const NumberSeparators& separators)
+{
+    if (separators.thousands == 0 || text.find(Utf8Of(separators.thousands)) == std::string_view::npos)
+        return std::string(text);
+    return WithoutThousandsSeparators(text, separators);
+}
+
 } // namespace
 
 std::string_view TrimmedField(std::string_view text)
@@ -97,13 +105,12 @@ std::string PastedFieldText(std::string_view text, const NumberSeparators& separ
 {
     const std::string_view field = TrimmedField(text);
     if (field.size() > 1 && field.back() == '%') {
-        const std::string number =
-            WithoutThousandsSeparators(TrimmedField(field.substr(0, field.size() - 1)), separators);
+        const std::string number = ungrouped(TrimmedField(field.substr(0, field.size() - 1)), separators);
         std::string value = hundredthOf(number, Utf8Of(separators.decimal));
         if (!value.empty())
             return value;
     }
-    return WithoutThousandsSeparators(field, separators);
+    return ungrouped(field, separators);
 }
 
 std::string FullValueFieldText(std::string_view value, const NumberSeparators& separators)
