@@ -6,8 +6,10 @@
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 
 class GridMenuTest : public CalculatorFixture
 {
@@ -107,6 +109,15 @@ TEST_F(GridMenuTest, CopyTakesTheCellAndCopyMatrixTabSeparatedLines)
     EXPECT_EQ(clipboard.content.text, "58\t64\n139\t154\n");
     choose(grid("grdMatrixA"), 2, 1, Qt::Key_C);
     EXPECT_EQ(clipboard.content.text, "6");
+    grid("grdMatrixA")
+        ->setCell(0, 0,
+                  QString::fromUtf16(u"1\0"
+                                     "2",
+                                     3));
+    choose(grid("grdMatrixA"), 0, 0, Qt::Key_C);
+    EXPECT_EQ(clipboard.content.text, std::string("1\0"
+                                                  "2",
+                                                  3));
 }
 
 TEST_F(GridMenuTest, ABlockGrowsTheCountsLandsAtTheCurrentCellAndUndoPutsEverythingBack)
@@ -182,4 +193,53 @@ TEST_F(GridMenuTest, ABlockBeyondTwentyChangesNothingAndSaysWhy)
     choose(grid("grdMatrixB"), 1, 0, Qt::Key_P);
     EXPECT_EQ(counts(), QStringLiteral("A 1x1 B 1x20 R 1x20"));
     EXPECT_EQ(boxes.boxes().size(), 2u);
+}
+
+// The menu opens at once whatever the clipboard's owner does; an owner that never answers leaves Paste
+// disabled. A screen reader can press an item after its menu has closed, or any item or button while a
+// modal box is open: those presses do nothing.
+TEST_F(GridMenuTest, ANeverAnsweringOwnerLeavesPasteOffAndPressesOutOfTurnDoNothing)
+{
+    enter({{"1"}}, {{"2"}});
+    StringGrid* a = grid("grdMatrixA");
+    clipboard.silent = true;
+    QMenu* menu = openMenu(a);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
+                                        QStringLiteral("&Paste (off)"), QStringLiteral("&Undo Paste (off)")}));
+    menu->close();
+
+    clipboard.silent = false;
+    clipboard.content.text = "9";
+    menu = openMenu(a);
+    ASSERT_NE(menu, nullptr);
+    QPointer<QAction> paste = menu->actions().at(2);
+    QPointer<QAction> copy = menu->actions().at(0);
+    ASSERT_TRUE(paste->isEnabled());
+    QTest::keyClick(menu, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    for (QAction* action : {paste.data(), copy.data()})
+        if (action)
+            action->trigger();
+    EXPECT_EQ(a->cell(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(clipboard.content.text, "9");
+
+    QDialog box(window.get());
+    box.setModal(true);
+    box.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &box);
+    menu = openMenu(a);
+    if (menu) {
+        for (QAction* action : menu->actions())
+            action->trigger();
+        menu->close();
+    }
+    part<Button>("btnCalculate")->click();
+    part<Button>("btnCopy")->click();
+    EXPECT_EQ(a->cell(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(grid("grdMatrixR")->cell(0, 0), QString());
+    EXPECT_EQ(clipboard.content.text, "9");
+    box.close();
+    part<Button>("btnCalculate")->click();
+    EXPECT_EQ(grid("grdMatrixR")->cell(0, 0), QStringLiteral("2"));
 }

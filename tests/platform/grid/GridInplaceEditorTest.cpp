@@ -1,5 +1,7 @@
 #include "tests/platform/grid/StringGridTestSupport.h"
 
+#include "tests/support/FakeClipboard.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,6 +11,7 @@
 #include <QMenu>
 #include <QTextCharFormat>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -564,3 +567,44 @@ TEST_F(GridInplaceEditorTest, TextBeingComposedIsDrawnAtTheCaretUnderlined)
 }
 
 } // namespace
+
+// Every way into the editor's text reads the clipboard through the door, never Qt's clipboard beside it
+// (which holds "99" here); an owner that never answers leaves the text as it was and Paste disabled.
+TEST_F(GridInplaceEditorTest, EveryPasteReadsThroughTheClipboardDoorAndANeverAnsweringOwnerPastesNothing)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    FakeClipboard clipboard;
+    clipboard.content.text = "7\n8";
+    clipboard.selection.text = "7";
+    const std::pair<const char*, std::function<void()>> paths[] = {
+        {"Ctrl+V", [] { press(Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [] { press(Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"the menu's Paste",
+         [this, &clipboard] {
+             QMenu* menu = openMenu();
+             ASSERT_NE(menu, nullptr);
+             QAction* paste = itemOf(menu, QStringLiteral("&Paste"));
+             EXPECT_EQ(paste->isEnabled(), !clipboard.silent);
+             paste->trigger();
+             menu->close();
+         }},
+        {"the middle button", [this] { QTest::mouseClick(editor(), Qt::MiddleButton, Qt::NoModifier, QPoint(1, 4)); }},
+    };
+    for (const bool silent : {false, true}) {
+        clipboard.silent = silent;
+        for (const auto& [name, paste] : paths) {
+            openWith(QStringLiteral("1"));
+            press(Qt::Key_Home);
+            const int readsBefore = clipboard.reads;
+            paste();
+            EXPECT_EQ(m_grid->cell(0, 0), silent ? QStringLiteral("1") : QStringLiteral("71")) << name << silent;
+            EXPECT_GT(clipboard.reads, readsBefore) << name;
+            press(Qt::Key_Return);
+        }
+    }
+    // Copying goes through the door too.
+    openWith(QStringLiteral("12"));
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.content.text, "12");
+}

@@ -1,6 +1,7 @@
 #include "platform/widgets/SpinEdit.h"
 
 #include "platform/widgets/SpinButtons.h"
+#include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QAction>
@@ -11,12 +12,14 @@
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -327,26 +330,82 @@ TEST_F(SpinEditTest, ControlKeysEditWithoutABeepAndNotifyOncePerChange)
     EXPECT_EQ(m_beeps, 0);
 }
 
-TEST_F(SpinEditTest, PasteAndCutNotifyOnceAndPasteTakesAnyText)
+// A paste is taken as typing takes it, the blanks around it dropped; a character typing refuses refuses
+// the whole paste with a beep, so no text that cannot be left comes in. Either way one notification at most.
+TEST_F(SpinEditTest, APasteIsTakenAsTypedWithoutTheBlanksAroundItOrRefusedWithABeep)
 {
-    enterSpin();
-    QGuiApplication::clipboard()->setText(QStringLiteral("2147483648"));
-    key(Qt::Key_V, Qt::ControlModifier);
-    expectShown(QStringLiteral("2147483648"), 2147483648);
-    EXPECT_EQ(notifications(), 1u);
-
-    QGuiApplication::clipboard()->setText(QStringLiteral("3.5 kg"));
-    edit()->selectAll();
-    key(Qt::Key_V, Qt::ControlModifier);
-    expectShown(QStringLiteral("3.5 kg"), Start);
-    EXPECT_EQ(notifications(), 2u);
+    FakeClipboard clipboard;
+    struct Case
+    {
+        const char* pasted;
+        const char16_t* shown; // the whole text was selected and held "5"
+        qint64 value;
+    };
+    const Case cases[] = {
+        {" 7 ", u"7", 7},
+        {"\t12\xC2\xA0\r\n", u"12", 12},
+        {"2147483648", u"2147483648", 2147483648},
+        {"-3", u"-3", -3},
+        {"20\t5", u"5", Start},
+        {"\xD9\xA1\xD9\xA2", u"5", Start}, // Arabic-Indic one, two
+        {"0x10", u"5", Start},
+        {"3.5 kg", u"5", Start},
+    };
+    for (const Case& c : cases) {
+        enterSpin();
+        clipboard.content.text = c.pasted;
+        key(Qt::Key_V, Qt::ControlModifier);
+        const bool taken = c.value != Start;
+        expectShown(QString::fromUtf16(c.shown), c.value);
+        EXPECT_EQ(notifications(), taken ? 1u : 0u) << c.pasted;
+        EXPECT_EQ(m_beeps, taken ? 0 : 1) << c.pasted;
+    }
 
     edit()->selectAll();
     key(Qt::Key_X, Qt::ControlModifier);
     expectShown(QString(), 1);
-    EXPECT_EQ(notifications(), 3u);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("3.5 kg"));
-    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(notifications(), 1u);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("5"));
+}
+
+// Every way into the text reads the clipboard through the door, never Qt's clipboard beside it (which
+// holds "99" here); an owner that never answers leaves the text as it was and the menu's Paste disabled.
+TEST_F(SpinEditTest, EveryPasteReadsThroughTheClipboardDoorAndANeverAnsweringOwnerPastesNothing)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    FakeClipboard clipboard;
+    clipboard.content.text = "7";
+    clipboard.selection.text = "7";
+    const std::pair<const char*, std::function<void()>> paths[] = {
+        {"Ctrl+V", [this] { key(Qt::Key_V, Qt::ControlModifier); }},
+        {"the menu's Paste",
+         [this, &clipboard] {
+             QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2), edit()->mapToGlobal(QPoint(2, 2)));
+             QCoreApplication::sendEvent(edit(), &request);
+             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+             ASSERT_NE(menu, nullptr);
+             QCoreApplication::processEvents(); // the clipboard's answer
+             QAction* paste = menu->actions().at(5);
+             ASSERT_TRUE(paste->text().startsWith(QStringLiteral("&Paste")));
+             EXPECT_EQ(paste->isEnabled(), !clipboard.silent);
+             paste->trigger();
+             menu->close();
+         }},
+        {"the middle button",
+         [this] { QTest::mouseClick(edit(), Qt::MiddleButton, Qt::NoModifier, QPoint(edit()->width() - 2, 4)); }},
+    };
+    for (const bool silent : {false, true}) {
+        clipboard.silent = silent;
+        for (const auto& [name, paste] : paths) {
+            enterSpin(1);
+            key(Qt::Key_End);
+            const int readsBefore = clipboard.reads;
+            paste();
+            EXPECT_EQ(m_spin->text(), silent ? QStringLiteral("1") : QStringLiteral("17")) << name << silent;
+            EXPECT_GT(clipboard.reads, readsBefore) << name;
+            EXPECT_EQ(m_beeps, 0) << name;
+        }
+    }
 }
 
 TEST_F(SpinEditTest, EscapeRestoresTheValueFromWhenTheFocusArrived)
@@ -588,6 +647,7 @@ TEST_F(SpinEditTest, APasteTakesTheClipboardTextUpToItsFirstLineBreak)
         if (action->text().endsWith(pasteKeys))
             paste = action;
     ASSERT_NE(paste, nullptr);
+    QCoreApplication::processEvents(); // the clipboard's answer, which enables Paste
     paste->trigger();
     QApplication::activePopupWidget()->close();
     expectShown(QStringLiteral("12"), 12);
