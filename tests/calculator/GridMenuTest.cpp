@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 
 class GridMenuTest : public CalculatorFixture
 {
@@ -195,9 +194,9 @@ TEST_F(GridMenuTest, ABlockBeyondTwentyChangesNothingAndSaysWhy)
     EXPECT_EQ(boxes.boxes().size(), 2u);
 }
 
-// The menu opens at once whatever the clipboard's owner does; an owner that never answers leaves Paste
-// disabled. A screen reader can press an item after its menu has closed, or any item or button while a
-// modal box is open: those presses do nothing.
+// The menu opens at once whatever the clipboard's owner does; one that never answers leaves Paste off. A
+// screen reader can press an item after its menu has closed, or anything while a modal box is open: such
+// presses do nothing.
 TEST_F(GridMenuTest, ANeverAnsweringOwnerLeavesPasteOffAndPressesOutOfTurnDoNothing)
 {
     enter({{"1"}}, {{"2"}});
@@ -205,41 +204,28 @@ TEST_F(GridMenuTest, ANeverAnsweringOwnerLeavesPasteOffAndPressesOutOfTurnDoNoth
     clipboard.silent = true;
     QMenu* menu = openMenu(a);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
-                                        QStringLiteral("&Paste (off)"), QStringLiteral("&Undo Paste (off)")}));
+    EXPECT_EQ(items(menu)[2], QStringLiteral("&Paste (off)"));
     menu->close();
 
     clipboard.silent = false;
     clipboard.content.text = "9";
-    menu = openMenu(a);
-    ASSERT_NE(menu, nullptr);
-    QPointer<QAction> paste = menu->actions().at(2);
-    QPointer<QAction> copy = menu->actions().at(0);
-    ASSERT_TRUE(paste->isEnabled());
-    QTest::keyClick(menu, Qt::Key_Escape);
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
-    for (QAction* action : {paste.data(), copy.data()})
-        if (action)
-            action->trigger();
-    EXPECT_EQ(a->cell(0, 0), QStringLiteral("1"));
-    EXPECT_EQ(clipboard.content.text, "9");
-
-    QDialog box(window.get());
-    box.setModal(true);
-    box.show();
-    ASSERT_EQ(QApplication::activeModalWidget(), &box);
-    menu = openMenu(a);
-    if (menu) {
+    for (const bool closed : {true, false}) {
+        QDialog box(window.get());
+        box.setModal(true);
+        if (!closed)
+            box.show();
+        menu = openMenu(a); // a screen reader can open it under the box
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(menu->actions().at(2)->isEnabled());
+        if (closed)
+            QTest::keyClick(menu, Qt::Key_Escape);
+        ASSERT_EQ(menu->isVisible(), !closed);
         for (QAction* action : menu->actions())
             action->trigger();
-        menu->close();
+        part<Button>("btnCalculate")->click();
+        EXPECT_EQ(a->cell(0, 0), QStringLiteral("1")) << closed;
+        EXPECT_EQ(clipboard.content.text, "9") << closed;
+        EXPECT_EQ(grid("grdMatrixR")->cell(0, 0), closed ? QStringLiteral("2") : QString());
+        grid("grdMatrixR")->setCell(0, 0, QString());
     }
-    part<Button>("btnCalculate")->click();
-    part<Button>("btnCopy")->click();
-    EXPECT_EQ(a->cell(0, 0), QStringLiteral("1"));
-    EXPECT_EQ(grid("grdMatrixR")->cell(0, 0), QString());
-    EXPECT_EQ(clipboard.content.text, "9");
-    box.close();
-    part<Button>("btnCalculate")->click();
-    EXPECT_EQ(grid("grdMatrixR")->cell(0, 0), QStringLiteral("2"));
 }
