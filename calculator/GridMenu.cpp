@@ -2,11 +2,10 @@
 
 #include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
+#include "platform/widgets/PopupMenu.h"
 #include "platform/widgets/SpinEdit.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/MessageBox.h"
-
-#include <QMenu>
 
 #include <memory>
 #include <string>
@@ -25,28 +24,22 @@ GridMenu::GridMenu(StringGrid* grid, SpinEdit* rowsEditor, SpinEdit* colsEditor)
 
 void GridMenu::popup(const QPoint& at)
 {
-    auto* menu = new QMenu(m_grid);
+    auto* menu = new PopupMenu(m_grid);
     menu->setObjectName(QStringLiteral("gridMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(QStringLiteral("&Copy")), &QAction::triggered, this,
-            [this] { RunGuarded([this] { copyCell(); }); });
-    connect(menu->addAction(QStringLiteral("Copy &Matrix")), &QAction::triggered, this,
-            [this] { RunGuarded([this] { copyMatrix(); }); });
+    menu->addItem(QStringLiteral("&Copy"), true, [this] { copyCell(); });
+    menu->addItem(QStringLiteral("Copy &Matrix"), true, [this] { copyMatrix(); });
     if (takesPaste()) {
         // Asked once, when the menu opens, which does not wait for the answer: Paste is enabled when it
         // arrives, and what Paste offers then is what it pastes.
-        QAction* pasteAction = menu->addAction(QStringLiteral("&Paste"));
-        pasteAction->setEnabled(false);
         auto block = std::make_shared<ClipboardContent>();
+        QAction* pasteAction = menu->addItem(QStringLiteral("&Paste"), false, [this, block] { paste(*block); });
         RequestClipboard(pasteAction, ClipboardMode::Clipboard,
                          [pasteAction, block](std::optional<ClipboardContent> content) {
                              *block = content.value_or(ClipboardContent{});
                              pasteAction->setEnabled(!block->text.empty() || !block->html.empty());
                          });
-        connect(pasteAction, &QAction::triggered, this, [this, block] { RunGuarded([&] { paste(*block); }); });
-        QAction* undoAction = menu->addAction(QStringLiteral("&Undo Paste"));
-        undoAction->setEnabled(canUndoPaste());
-        connect(undoAction, &QAction::triggered, this, [this] { RunGuarded([this] { undoPaste(); }); });
+        menu->addItem(QStringLiteral("&Undo Paste"), canUndoPaste(), [this] { undoPaste(); });
     }
     menu->popup(at);
 }

@@ -16,6 +16,7 @@
 #include "platform/window/Announcer.h"
 #include "platform/window/AssistiveTabStop.h"
 #include "platform/window/ErrorReport.h"
+#include "platform/window/Form.h"
 #include "platform/window/MessageBox.h"
 
 #include <QLineEdit>
@@ -288,10 +289,17 @@ void TFM_Main::createLayout()
 void TFM_Main::connectHandlers()
 {
     connect(this, &Form::aboutToShow, this, Guarded(this, &TFM_Main::FormShow));
-    connect(btnAbout, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnAboutClick));
-    connect(btnExit, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnExitClick));
-    connect(btnCalculate, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCalculateClick));
-    connect(btnCopy, &QPushButton::clicked, this, Guarded(this, &TFM_Main::btnCopyClick));
+    // A screen reader can press a button while a modal box is open; such a press does nothing.
+    const auto pressed = [this](void (TFM_Main::*handler)()) {
+        return [this, handler] {
+            if (!ModalBoxOver(this))
+                RunGuarded([this, handler] { (this->*handler)(); });
+        };
+    };
+    connect(btnAbout, &QPushButton::clicked, this, pressed(&TFM_Main::btnAboutClick));
+    connect(btnExit, &QPushButton::clicked, this, pressed(&TFM_Main::btnExitClick));
+    connect(btnCalculate, &QPushButton::clicked, this, pressed(&TFM_Main::btnCalculateClick));
+    connect(btnCopy, &QPushButton::clicked, this, pressed(&TFM_Main::btnCopyClick));
     connect(edtARow, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtARowPropertiesChange));
     connect(edtACol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtAColPropertiesChange));
     connect(edtBCol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtBColPropertiesChange));

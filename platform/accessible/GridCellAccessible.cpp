@@ -24,7 +24,11 @@ QString GridCellAccessible::text(QAccessible::Text t) const
 {
     if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value))
         return {};
-    return grid()->cell(m_col, m_row);
+    // A screen reader receives C strings, which a NUL would end; it hears the rest of the text after
+    // the sign for one. Copy still takes the cell's own text.
+    QString text = grid()->cell(m_col, m_row);
+    text.replace(QChar(u'\0'), QChar(u'\u2400'));
+    return text;
 }
 
 void GridCellAccessible::setText(QAccessible::Text t, const QString& text)

@@ -11,6 +11,8 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <atomic>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -80,10 +82,15 @@ public:
 #if QUORLIN_HAVE_XCB
         // The read waits on a thread of the pool (which the application joins before it ends); the answer
         // is handed back to the GUI thread, where the guard on the context is checked.
+        // A read whose asker is gone by the time a thread is free is not made at all.
         const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ClipboardReadTimeoutMs);
         QPointer<QObject> guard(context);
-        QThreadPool::globalInstance()->start([guard, mode, deadline, done = std::move(done)]() mutable {
-            std::optional<ClipboardContent> content = ReadX11Selection(mode, deadline);
+        auto gone = std::make_shared<std::atomic<bool>>(false);
+        QObject::connect(context, &QObject::destroyed, [gone] { *gone = true; });
+        QThreadPool::globalInstance()->start([guard, gone, mode, deadline, done = std::move(done)]() mutable {
+            std::optional<ClipboardContent> content;
+            if (!*gone)
+                content = ReadX11Selection(mode, deadline);
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
                 [guard, done = std::move(done), content = std::move(content)] {

@@ -1,10 +1,10 @@
 #include "platform/grid/GridInplaceEditor.h"
 
 #include "platform/desktop/Clipboard.h"
+#include "platform/widgets/TextBoxMenu.h"
 #include "platform/window/ErrorReport.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -26,13 +26,6 @@ bool matchesAny(const QKeyEvent* event, std::initializer_list<QKeySequence::Stan
 {
     return std::any_of(keys.begin(), keys.end(),
                        [event](QKeySequence::StandardKey key) { return event->matches(key); });
-}
-
-// A menu item's text followed by the key that does the same, as menus show it.
-QString withShortcut(const QString& text, QKeySequence::StandardKey key)
-{
-    const QString keys = QKeySequence(key).toString(QKeySequence::NativeText);
-    return keys.isEmpty() ? text : text + QLatin1Char('\t') + keys;
 }
 
 // Ctrl+Shift+Z and Ctrl+Y both redo, whichever of them the platform's key scheme names.
@@ -178,27 +171,19 @@ void GridInplaceEditor::redo()
 
 QMenu* GridInplaceEditor::createStandardContextMenu()
 {
-    auto* menu = new QMenu(this);
-    const auto add = [this, menu](const QString& text, bool enabled, auto method) {
-        QAction* action = menu->addAction(text);
-        action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this,
-                [this, method] { RunGuarded([this, method] { (this->*method)(); }); });
-    };
-    const bool selected = hasSelectedText();
-    const bool allSelected = selectionStart() == 0 && selectionEnd() == m_line.size();
-    add(withShortcut(tr("&Undo"), QKeySequence::Undo), isUndoAvailable(), &GridInplaceEditor::undo);
-    add(withShortcut(tr("&Redo"), QKeySequence::Redo), isRedoAvailable(), &GridInplaceEditor::redo);
-    menu->addSeparator();
-    add(withShortcut(tr("Cu&t"), QKeySequence::Cut), selected, &GridInplaceEditor::cut);
-    add(withShortcut(tr("&Copy"), QKeySequence::Copy), selected, &GridInplaceEditor::copy);
-    add(withShortcut(tr("&Paste"), QKeySequence::Paste), false, &GridInplaceEditor::paste);
-    EnablePasteOnAnswer(menu->actions().constLast());
-    add(tr("Delete"), selected, &GridInplaceEditor::deleteSelection);
-    menu->addSeparator();
-    add(withShortcut(tr("Select All"), QKeySequence::SelectAll), m_line.size() > 0 && !allSelected,
-        &GridInplaceEditor::selectAllFromMenu);
-    return menu;
+    TextBoxMenuItems items;
+    items.canUndo = isUndoAvailable();
+    items.canRedo = isRedoAvailable();
+    items.hasSelection = hasSelectedText();
+    items.canSelectAll = m_line.size() > 0 && !(selectionStart() == 0 && selectionEnd() == m_line.size());
+    items.undo = [this] { undo(); };
+    items.redo = [this] { redo(); };
+    items.cut = [this] { cut(); };
+    items.copy = [this] { copy(); };
+    items.paste = [this] { paste(); };
+    items.deleteSelection = [this] { deleteSelection(); };
+    items.selectAll = [this] { selectAllFromMenu(); };
+    return CreateTextBoxMenu(this, items);
 }
 
 bool GridInplaceEditor::event(QEvent* event)

@@ -2,10 +2,10 @@
 
 #include "platform/desktop/Clipboard.h"
 #include "platform/widgets/SpinButtons.h"
+#include "platform/widgets/TextBoxMenu.h"
 #include "platform/window/ErrorReport.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -300,7 +300,13 @@ bool SpinEdit::filterInputMethod(QInputMethodEvent* event)
 
 void SpinEdit::pasteFirstLine(ClipboardMode mode)
 {
-    const QString text = ClipboardFirstLine(mode);
+    // Taken as typing would take it, blanks around it aside: a character that typing refuses refuses the
+    // whole paste, rather than a text that cannot be left.
+    const QString text = ClipboardFirstLine(mode).trimmed();
+    if (!onlyAllowedCharacters(text)) {
+        beep();
+        return;
+    }
     // What the line editor's own paste would do with that text: replace the selection, then tell.
     if (!text.isEmpty() || m_edit->hasSelectedText())
         m_edit->insert(text);
@@ -308,12 +314,20 @@ void SpinEdit::pasteFirstLine(ClipboardMode mode)
 
 bool SpinEdit::showContextMenu(const QContextMenuEvent* event)
 {
-    QMenu* menu = m_edit->createStandardContextMenu();
-    // The line editor's own menu, but its Paste item pastes as the keys do. The line editor connects its
-    // items by name, so only the name finds the connection to take away.
-    for (QAction* action : menu->actions())
-        if (disconnect(action, SIGNAL(triggered()), m_edit, SLOT(paste())))
-            connect(action, &QAction::triggered, this, [this] { pasteFirstLine(ClipboardMode::Clipboard); });
+    // The line editor's own menu would ask the clipboard and wait for its answer before it opens.
+    TextBoxMenuItems items;
+    items.canUndo = m_edit->isUndoAvailable();
+    items.canRedo = m_edit->isRedoAvailable();
+    items.hasSelection = m_edit->hasSelectedText();
+    items.canSelectAll = !m_edit->text().isEmpty() && m_edit->selectedText().size() < m_edit->text().size();
+    items.undo = [this] { m_edit->undo(); };
+    items.redo = [this] { m_edit->redo(); };
+    items.cut = [this] { m_edit->cut(); };
+    items.copy = [this] { m_edit->copy(); };
+    items.paste = [this] { pasteFirstLine(ClipboardMode::Clipboard); };
+    items.deleteSelection = [this] { m_edit->del(); };
+    items.selectAll = [this] { m_edit->selectAll(); };
+    QMenu* menu = CreateTextBoxMenu(m_edit, items);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     return true;
@@ -434,12 +448,15 @@ bool SpinEdit::leave()
 
 bool SpinEdit::confirm()
 {
-    if (!isEditing())
+    // Decided by the text alone: a press can come while the focus is on its way out (to the button
+    // pressed) and its return to a text that cannot be left is still queued.
+    if (!m_inSession)
         return true;
     if (!leave())
         return false;
-    // The focus stays here, so a new editing begins from the confirmed value.
-    editorFocusIn();
+    // Where the focus stays here, a new editing begins from the confirmed value.
+    if (m_edit->window()->focusWidget() == m_edit)
+        editorFocusIn();
     return true;
 }
 

@@ -39,9 +39,10 @@ public:
     // Sets the accepted value and writes it as the text, without a notification.
     void setValue(qint64 value);
 
-    // While the editor has the focus, takes its text exactly as leaving it would (clamped into the range
-    // and written back, with one notification) and goes on editing from there. Returns false, changing
-    // nothing, when the text is no integer; true at once when the editor is not being edited.
+    // While an editing is open (the editor has the focus, or the focus is still to come back to a text
+    // that could not be left), takes its text exactly as leaving it would (clamped into the range and
+    // written back, with one notification) and goes on editing from there. Returns false, changing
+    // nothing, when the text is no integer; true at once when no editing is open.
     bool confirm();
 
     QString text() const;
@@ -68,8 +69,9 @@ private:
     bool filterKeyPress(QKeyEvent* event);
     bool filterInputMethod(QInputMethodEvent* event);
     bool filterWheel(QWheelEvent* event);
-    // A paste takes the first line of the clipboard's text (or of the primary selection), whichever way
-    // it comes: the paste key, the middle button, or the text-box menu.
+    // A paste takes the first line of the clipboard's text (or of the primary selection) without the
+    // blanks around it, whichever way it comes: the paste key, the middle button, or the text-box menu;
+    // it is refused with a beep when that holds a character typing refuses.
     void pasteFirstLine(ClipboardMode mode);
     bool showContextMenu(const QContextMenuEvent* event);
     void editorFocusIn();

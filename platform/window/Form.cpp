@@ -2,7 +2,7 @@
 
 #include "platform/window/ErrorReport.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMoveEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -98,4 +98,13 @@ void Form::snapToWorkArea()
     const QPoint snapped = SnapToWorkArea(frame, holder->availableGeometry(), SnapDistance);
     if (snapped != frame.topLeft())
         move(snapped);
+}
+
+bool ModalBoxOver(const QWidget* widget)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    const QWidget* owner = widget->windowType() == Qt::Popup && widget->parentWidget()
+                               ? widget->parentWidget()->window()
+                               : widget->window();
+    return modal && modal != owner;
 }

@@ -39,3 +39,7 @@ QPoint SnapToWorkArea(const QRect& frame, const QRect& workArea, int distance);
 // The top-left corner that centres `outer` on `area` in whole pixels (rounded toward zero), never left
 // of or above `desktop`'s top-left corner.
 QPoint CentredPosition(const QSize& outer, const QRect& area, const QPoint& desktopTopLeft);
+
+// Whether a modal box other than `widget`'s own window is open (for a popup menu, the window it pops up
+// from), so that nothing of `widget`'s window may act.
+bool ModalBoxOver(const QWidget* widget);

@@ -178,6 +178,38 @@ TEST_F(Dimensions, PressesThatMoveNoFocusActOnConfirmedCounts)
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
+// A click moves the focus to the button before the button acts; the editor's text decides, not where
+// the focus is: its return to a text that cannot be left is still queued when the click comes.
+TEST_F(Dimensions, APressRacingTheFocusBackToATextThatIsNoIntegerDoesNothing)
+{
+    MessageBoxRecorder boxes;
+    FakeClipboard clipboard;
+    enter({{"2"}}, {{"3"}});
+    calculate();
+    SpinEdit* rows = part<SpinEdit>("edtARow");
+    StringGrid* r = part<StringGrid>("grdMatrixR");
+    for (const char* typed : {"-", "+", "1e"}) {
+        for (const char* name : {"btnCalculate", "btnCopy"}) {
+            r->setCell(0, 0, QStringLiteral("old"));
+            clipboard.content.text.reset();
+            focus(rows);
+            type(rows, typed);
+            Button* button = part<Button>(name);
+            ASSERT_TRUE(button->isEnabled()) << name;
+            button->setFocus(Qt::MouseFocusReason);
+            ASSERT_TRUE(button->hasFocus());
+            button->click();
+            EXPECT_EQ(r->cell(0, 0), QStringLiteral("old")) << typed << name;
+            EXPECT_FALSE(clipboard.content.text.has_value()) << typed << name;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return rows->lineEdit()->hasFocus(); }, 1000)) << typed << name;
+            EXPECT_EQ(rows->text(), QString::fromLatin1(typed));
+            focus(rows);
+            type(rows, "1");
+        }
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
 TEST_F(Dimensions, ShrinkingAndGrowingBringsEarlierEntriesBack)
 {
     setDimensions(3, 3, 1);

@@ -6,6 +6,7 @@
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -111,6 +112,15 @@ TEST_F(GridMenuTest, CopyTakesTheCellAndCopyMatrixTabSeparatedLines)
     EXPECT_NE(html.find("x:num=\"154\">154</td></tr>"), std::string::npos) << html;
     choose(grid("grdMatrixA"), 2, 1, Qt::Key_C);
     EXPECT_EQ(clipboard.content.text, "6");
+    grid("grdMatrixA")
+        ->setCell(0, 0,
+                  QString::fromUtf16(u"1\0"
+                                     "2",
+                                     3));
+    choose(grid("grdMatrixA"), 0, 0, Qt::Key_C);
+    EXPECT_EQ(clipboard.content.text, std::string("1\0"
+                                                  "2",
+                                                  3));
 }
 
 TEST_F(GridMenuTest, ABlockGrowsTheCountsLandsAtTheCurrentCellAndUndoPutsEverythingBack)
@@ -190,4 +200,40 @@ TEST_F(GridMenuTest, ABlockBeyondTwentyChangesNothingAndSaysWhy)
     choose(grid("grdMatrixB"), 1, 0, Qt::Key_P);
     EXPECT_EQ(counts(), QStringLiteral("A 1x1 B 1x20 R 1x20"));
     EXPECT_EQ(boxes.boxes().size(), 2u);
+}
+
+// The menu opens at once whatever the clipboard's owner does; one that never answers leaves Paste off. A
+// screen reader can press an item after its menu has closed, or anything while a modal box is open: such
+// presses do nothing.
+TEST_F(GridMenuTest, ANeverAnsweringOwnerLeavesPasteOffAndPressesOutOfTurnDoNothing)
+{
+    enter({{"1"}}, {{"2"}});
+    StringGrid* a = grid("grdMatrixA");
+    clipboard.silent = true;
+    QMenu* menu = openMenu(a);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu)[2], QStringLiteral("&Paste (off)"));
+    menu->close();
+
+    clipboard.silent = false;
+    clipboard.content.text = "9";
+    for (const bool closed : {true, false}) {
+        QDialog box(window.get());
+        box.setModal(true);
+        if (!closed)
+            box.show();
+        menu = openMenu(a); // a screen reader can open it under the box
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(menu->actions().at(2)->isEnabled());
+        if (closed)
+            QTest::keyClick(menu, Qt::Key_Escape);
+        ASSERT_EQ(menu->isVisible(), !closed);
+        for (QAction* action : menu->actions())
+            action->trigger();
+        part<Button>("btnCalculate")->click();
+        EXPECT_EQ(a->cell(0, 0), QStringLiteral("1")) << closed;
+        EXPECT_EQ(clipboard.content.text, "9") << closed;
+        EXPECT_EQ(grid("grdMatrixR")->cell(0, 0), closed ? QStringLiteral("2") : QString());
+        grid("grdMatrixR")->setCell(0, 0, QString());
+    }
 }

@@ -46,6 +46,15 @@ TEST_F(StringGridAccessibleTest, TableHasTheGridsCountsAndCellsNamedByTheirText)
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->role(), QAccessible::Cell);
     EXPECT_EQ(nameOf(cell), QStringLiteral("1,5"));
+    // A NUL would end the name on its way to a screen reader: it is named by its sign, the rest follows.
+    m_grid->setCell(2, 1,
+                    QString::fromUtf16(u"1\0"
+                                       "2",
+                                       3));
+    EXPECT_EQ(nameOf(cell), QString::fromUtf16(u"1\u2400"
+                                               "2"));
+    EXPECT_EQ(cell->text(QAccessible::Value), QString::fromUtf16(u"1\u2400"
+                                                                 "2"));
     ASSERT_NE(cell->tableCellInterface(), nullptr);
     EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
     EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 2);

@@ -1,5 +1,7 @@
 #include "tests/platform/grid/StringGridTestSupport.h"
 
+#include "tests/support/FakeClipboard.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -564,3 +566,25 @@ TEST_F(GridInplaceEditorTest, TextBeingComposedIsDrawnAtTheCaretUnderlined)
 }
 
 } // namespace
+
+// Every way in reads the clipboard through the door, never Qt's clipboard beside it ("99" here): an owner
+// that never answers pastes nothing and leaves the menu's Paste disabled. Copy writes through it too.
+TEST_F(GridInplaceEditorTest, EveryPasteAsksTheClipboardDoorAndANeverAnsweringOwnerPastesNothing)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    FakeClipboard clipboard;
+    clipboard.silent = true;
+    openWith(QStringLiteral("1"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::mouseClick(editor(), Qt::MiddleButton, Qt::NoModifier, QPoint(1, 4));
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(itemOf(menu, QStringLiteral("&Paste"))->isEnabled());
+    menu->close();
+    EXPECT_EQ(m_grid->cell(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(clipboard.reads, 4);
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.content.text, "1");
+}

@@ -1,6 +1,7 @@
 #include "platform/widgets/SpinEdit.h"
 
 #include "platform/widgets/SpinButtons.h"
+#include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -327,26 +329,65 @@ TEST_F(SpinEditTest, ControlKeysEditWithoutABeepAndNotifyOncePerChange)
     EXPECT_EQ(m_beeps, 0);
 }
 
-TEST_F(SpinEditTest, PasteAndCutNotifyOnceAndPasteTakesAnyText)
+// A paste is taken as typing takes it, the blanks around it dropped; a character typing refuses refuses
+// the whole paste with a beep, so no text that cannot be left comes in. Either way one notification at most.
+TEST_F(SpinEditTest, APasteIsTakenAsTypedWithoutTheBlanksAroundItOrRefusedWithABeep)
 {
-    enterSpin();
-    QGuiApplication::clipboard()->setText(QStringLiteral("2147483648"));
-    key(Qt::Key_V, Qt::ControlModifier);
-    expectShown(QStringLiteral("2147483648"), 2147483648);
-    EXPECT_EQ(notifications(), 1u);
-
-    QGuiApplication::clipboard()->setText(QStringLiteral("3.5 kg"));
-    edit()->selectAll();
-    key(Qt::Key_V, Qt::ControlModifier);
-    expectShown(QStringLiteral("3.5 kg"), Start);
-    EXPECT_EQ(notifications(), 2u);
+    FakeClipboard clipboard;
+    struct Case
+    {
+        const char* pasted;
+        const char16_t* shown; // the whole text was selected and held "5"
+        qint64 value;
+    };
+    const Case cases[] = {
+        {" 7 ", u"7", 7},
+        {"\t12\xC2\xA0\r\n", u"12", 12},
+        {"2147483648", u"2147483648", 2147483648},
+        {"-3", u"-3", -3},
+        {"20\t5", u"5", Start},
+        {"\xD9\xA1\xD9\xA2", u"5", Start}, // Arabic-Indic one, two
+        {"0x10", u"5", Start},
+        {"3.5 kg", u"5", Start},
+    };
+    for (const Case& c : cases) {
+        enterSpin();
+        clipboard.content.text = c.pasted;
+        key(Qt::Key_V, Qt::ControlModifier);
+        const bool taken = c.value != Start;
+        expectShown(QString::fromUtf16(c.shown), c.value);
+        EXPECT_EQ(notifications(), taken ? 1u : 0u) << c.pasted;
+        EXPECT_EQ(m_beeps, taken ? 0 : 1) << c.pasted;
+    }
 
     edit()->selectAll();
     key(Qt::Key_X, Qt::ControlModifier);
     expectShown(QString(), 1);
-    EXPECT_EQ(notifications(), 3u);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("3.5 kg"));
-    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(notifications(), 1u);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("5"));
+}
+
+// Every way in reads the clipboard through the door, never Qt's clipboard beside it ("99" here): an owner
+// that never answers pastes nothing and leaves the menu's Paste disabled.
+TEST_F(SpinEditTest, EveryPasteAsksTheClipboardDoorAndANeverAnsweringOwnerPastesNothing)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    FakeClipboard clipboard;
+    clipboard.silent = true;
+    enterSpin(1);
+    key(Qt::Key_End);
+    key(Qt::Key_V, Qt::ControlModifier);
+    QTest::mouseClick(edit(), Qt::MiddleButton, Qt::NoModifier, QPoint(edit()->width() - 2, 4));
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2), edit()->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(edit(), &request);
+    QCoreApplication::processEvents(); // the clipboard's answer
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->actions().at(5)->text().startsWith(QStringLiteral("&Paste")));
+    EXPECT_FALSE(menu->actions().at(5)->isEnabled());
+    menu->close();
+    EXPECT_EQ(m_spin->text(), QStringLiteral("1"));
+    EXPECT_EQ(clipboard.reads, 3);
 }
 
 TEST_F(SpinEditTest, EscapeRestoresTheValueFromWhenTheFocusArrived)
@@ -588,6 +629,7 @@ TEST_F(SpinEditTest, APasteTakesTheClipboardTextUpToItsFirstLineBreak)
         if (action->text().endsWith(pasteKeys))
             paste = action;
     ASSERT_NE(paste, nullptr);
+    QCoreApplication::processEvents(); // the clipboard's answer, which enables Paste
     paste->trigger();
     QApplication::activePopupWidget()->close();
     expectShown(QStringLiteral("12"), 12);
