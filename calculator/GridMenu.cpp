@@ -3,12 +3,15 @@
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
 #include "calculator/PastedBlock.h"
+#include "calculator/SpokenSize.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
 #include "platform/widgets/SpinEdit.h"
+#include "platform/window/Announcer.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/MessageBox.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 
 #include <string>
@@ -56,11 +59,19 @@ void GridMenu::popup(const QPoint& at)
         connect(undoAction, &QAction::triggered, this, [this] { RunGuarded([this] { undoPaste(); }); });
     }
     menu->popup(at);
+    // Opened from the keyboard, the menu starts on its first item: a screen reader speaks a menu by its
+    // active item, and the arrow keys go on from there.
+    if (!(QGuiApplication::mouseButtons() & Qt::RightButton))
+        menu->setActiveAction(menu->actions().constFirst());
 }
 
 void GridMenu::copyCell()
 {
     PlaceTextOnClipboard(m_grid->cell(m_grid->col(), m_grid->row()).toStdString());
+    announce(QStringLiteral("%1 row %2 column %3 copied")
+                 .arg(m_grid->accessibleName())
+                 .arg(m_grid->row() + 1)
+                 .arg(m_grid->col() + 1));
 }
 
 void GridMenu::copyMatrix()
@@ -75,6 +86,8 @@ void GridMenu::copyMatrix()
         text += QLatin1Char('\n');
     }
     PlaceTextOnClipboard(text.toStdString());
+    announce(m_grid->accessibleName() + QStringLiteral(" copied, ")
+             + SpokenSize(m_grid->rowCount(), m_grid->colCount()));
 }
 
 void GridMenu::paste(const QString& text)
@@ -112,6 +125,8 @@ void GridMenu::paste(const QString& text)
         }
     }
     m_undo = std::move(step);
+    announce(m_grid->accessibleName() + QStringLiteral(": pasted ")
+             + SpokenSize(m_grid->rowCount(), m_grid->colCount()));
 }
 
 void GridMenu::undoPaste()
@@ -125,6 +140,13 @@ void GridMenu::undoPaste()
         if (count.editor)
             setCount(count.editor, count.value);
     }
+    announce(m_grid->accessibleName() + QStringLiteral(": paste undone"));
+}
+
+void GridMenu::announce(const QString& message) const
+{
+    // The focus stays on the grid, so a screen reader would not otherwise hear what the menu did.
+    Announcer::announce(m_grid->window(), message);
 }
 
 void GridMenu::forgetUndo()

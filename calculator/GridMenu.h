@@ -49,6 +49,7 @@ private:
     bool takesPaste() const { return m_rowsEditor && m_colsEditor; }
     void popup(const QPoint& at);
     void forgetUndo();
+    void announce(const QString& message) const;
     // Sets the count as typing would, with the editor's change notification.
     static void setCount(SpinEdit* editor, qint64 value);
 

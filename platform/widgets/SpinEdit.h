@@ -46,6 +46,8 @@ public:
 
     QString text() const;
     QLineEdit* lineEdit() const { return m_edit; }
+    // True while the focus enters or leaves the line edit, which then selects or deselects its text.
+    bool focusChanging() const { return m_focusChanging; }
     SpinButtons* buttons() const { return m_buttons; }
 
     // The sound of a refused character key. Returns the handler it replaces; an empty handler
@@ -100,4 +102,5 @@ private:
     bool m_changedInSession = false;
     qint64 m_focusValue = 0;
     int m_wheelRemainder = 0;
+    bool m_focusChanging = false;
 };

@@ -2,12 +2,15 @@
 #include "tests/calculator/CalculatorFixture.h"
 
 #include "arithmetic/NumberText.h"
+#include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+
+#include <functional>
 
 class GridMenuTest : public CalculatorFixture
 {
@@ -81,6 +84,8 @@ TEST_F(GridMenuTest, MenuKeyShiftF10AndTheRightButtonOpenItWithTheItemsOfEachGri
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
                                         QStringLiteral("&Paste"), QStringLiteral("&Undo Paste (off)")}));
+    // Opened by the keyboard, it starts on its first item, which a screen reader then speaks.
+    EXPECT_EQ(menu->activeAction(), menu->actions().constFirst());
     menu->close();
 
     clipboard.content.reset();
@@ -88,6 +93,7 @@ TEST_F(GridMenuTest, MenuKeyShiftF10AndTheRightButtonOpenItWithTheItemsOfEachGri
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
                                         QStringLiteral("&Paste (off)"), QStringLiteral("&Undo Paste (off)")}));
+    EXPECT_EQ(menu->activeAction(), menu->actions().constFirst());
     menu->close();
 
     StringGrid* r = grid("grdMatrixR");
@@ -181,4 +187,37 @@ TEST_F(GridMenuTest, ABlockBeyondTwentyChangesNothingAndSaysWhy)
     choose(grid("grdMatrixB"), 1, 0, Qt::Key_P);
     EXPECT_EQ(counts(), QStringLiteral("A 1x1 B 1x20 R 1x20"));
     EXPECT_EQ(boxes.boxes().size(), 2u);
+}
+
+TEST_F(GridMenuTest, CopiesPastesAndUndosAreAnnouncedWithTheGridAndItsNewSize)
+{
+    enter({{"1", "2"}, {"3", "4"}}, {{"5"}, {"6"}});
+    calculate();
+    AccessibilityRecorder recorder;
+    struct Step
+    {
+        std::function<void()> act;
+        const char* said;
+    };
+    const Step steps[] = {
+        {[this] { QTest::mouseClick(part<Button>("btnCopy"), Qt::LeftButton); },
+         "Result Matrix copied, 2 rows, 1 column"},
+        {[this] { choose(grid("grdMatrixB"), 0, 1, Qt::Key_M); }, "Matrix B copied, 2 rows, 1 column"},
+        {[this] { choose(grid("grdMatrixA"), 1, 0, Qt::Key_C); }, "Matrix A row 1 column 2 copied"},
+        {[this] {
+             clipboard.content = "7\t8\t9\n";
+             choose(grid("grdMatrixA"), 1, 1, Qt::Key_P);
+         },
+         "Matrix A: pasted 2 rows, 4 columns"},
+        {[this] { choose(grid("grdMatrixA"), 0, 0, Qt::Key_U); }, "Matrix A: paste undone"},
+    };
+    for (const Step& step : steps) {
+        recorder.clear();
+        step.act();
+        QStringList said;
+        for (const auto& e : recorder.events())
+            if (e.type == QAccessible::ObjectShow && e.role == QAccessible::Notification)
+                said << e.name;
+        EXPECT_EQ(said, QStringList{QString::fromUtf8(step.said)});
+    }
 }
