@@ -35,7 +35,7 @@ bool SpinEditAccessible::isValid() const
     // Qt passes on no event whose object is invalid; a screen reader hears the focus itself, with the
     // name, role and value, and no "selected" or "unselected" around it.
     const SpinEdit* edit = spinEdit();
-    return QAccessibleWidget::isValid() && edit != nullptr && !edit->focusChanging();
+    return QAccessibleWidget::isValid() && edit != nullptr && !edit->selectionUnheard();
 }
 
 QString SpinEditAccessible::text(QAccessible::Text t) const

@@ -21,7 +21,7 @@ public:
     static SpinEdit* editorOf(QObject* object);
     SpinEdit* spinEdit() const;
 
-    // Not while the focus enters or leaves: the selection changes that come with it are not reported.
+    // Not while the editor changes its selection unheard (see SpinEdit::selectionUnheard).
     bool isValid() const override;
     QString text(QAccessible::Text t) const override;
     using PlainTextInterface::text;

@@ -140,33 +140,33 @@ bool keyTypesText(const QKeyEvent* event)
 class InnerLineEdit : public QLineEdit
 {
 public:
-    InnerLineEdit(bool& focusChanging, QWidget* parent)
+    InnerLineEdit(bool& selectionUnheard, QWidget* parent)
         : QLineEdit(parent)
-        , m_focusChanging(focusChanging)
+        , m_selectionUnheard(selectionUnheard)
     {
     }
 
 protected:
     void focusInEvent(QFocusEvent* event) override
     {
-        const QScopedValueRollback changing(m_focusChanging, true);
+        const QScopedValueRollback unheard(m_selectionUnheard, true);
         QLineEdit::focusInEvent(event);
     }
     void focusOutEvent(QFocusEvent* event) override
     {
-        const QScopedValueRollback changing(m_focusChanging, true);
+        const QScopedValueRollback unheard(m_selectionUnheard, true);
         QLineEdit::focusOutEvent(event);
     }
 
 private:
-    bool& m_focusChanging;
+    bool& m_selectionUnheard;
 };
 
 } // namespace
 
 SpinEdit::SpinEdit(QWidget* parent)
     : QWidget(parent)
-    , m_edit(new InnerLineEdit(m_focusChanging, this))
+    , m_edit(new InnerLineEdit(m_selectionUnheard, this))
     , m_buttons(new SpinButtons(this))
 {
     auto* layout = new QHBoxLayout(this);
@@ -493,6 +493,12 @@ void SpinEdit::writeText(const QString& text)
 {
     if (m_edit->text() == text)
         return;
+    // A step or a correction replaces the whole text: the new value is said, the selection that goes
+    // with the old text is not ("unselected").
+    if (m_edit->hasSelectedText()) {
+        const QScopedValueRollback unheard(m_selectionUnheard, true);
+        m_edit->deselect();
+    }
     m_edit->setText(text);
     notifyChange();
 }

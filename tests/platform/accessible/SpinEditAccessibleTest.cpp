@@ -82,6 +82,8 @@ TEST_F(SpinEditAccessibleTest, TheFocusedObjectIsOneSpinButtonThatSpeaksEachNewV
             values.push_back(e.value);
         }
     EXPECT_EQ(values, (std::vector<QString>{QStringLiteral("2"), QStringLiteral("12"), QStringLiteral("1")}));
+    // A step replaces the selected text without an "unselected" beside the new value.
+    EXPECT_EQ(recorder.count(QAccessible::TextSelectionChanged, QStringLiteral("Matrix A rows")), 0);
 
     // Leaving takes the selection away unheard too.
     QTest::keyClicks(spin->lineEdit(), QStringLiteral("5"));
