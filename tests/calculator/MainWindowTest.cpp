@@ -156,19 +156,15 @@ TEST_F(MainWindow, TheFocusStartsInTheRowsOfAWithItsTextSelectedSoTypingReplaces
     EXPECT_EQ(part<StringGrid>("grdMatrixA")->rowCount(), 3);
 }
 
-TEST_F(MainWindow, EnterAndSpacePressTheFocusedButton)
+TEST_F(MainWindow, EnterPressesTheFocusedButton)
 {
     enter({{"1"}}, {{"2"}});
-    auto* calculateButton = part<Button>("btnCalculate");
-    QSignalSpy clicks(calculateButton, &QPushButton::clicked);
-    calculateButton->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(calculateButton, Qt::Key_Return);
-    QTest::keyClick(calculateButton, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyClick(calculateButton, Qt::Key_Space);
-    EXPECT_EQ(clicks.count(), 3);
-    EXPECT_EQ(resultRows(), QStringList{QStringLiteral("2")});
-    QTest::keyClick(calculateButton, Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(clicks.count(), 3);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        part<StringGrid>("grdMatrixR")->setCell(0, 0, QString());
+        part<Button>("btnCalculate")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(part<Button>("btnCalculate"), key);
+        EXPECT_EQ(resultRows(), QStringList{QStringLiteral("2")}) << key;
+    }
 }
 
 TEST_F(MainWindow, OnlyCalculateAndCopyHaveHints)
