@@ -4,7 +4,6 @@
 #include "controls/ZelLinkLabel.h"
 #include "platform/paint/ColorValue.h"
 #include "platform/widgets/Button.h"
-#include "platform/window/AssistiveTabStop.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/Form.h"
 
@@ -194,10 +193,10 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     btnOk->setFocusPolicy(Qt::StrongFocus);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    // A screen reader user reaches the link by Tab after Ok, and opens it with Enter or Space.
+    // The link is reached by Tab after Ok and opened with Enter or Space, the keyboard's way to the site.
+    lblWebsite->setFocusPolicy(Qt::TabFocus);
     QWidget::setTabOrder(btnOk, lblWebsite);
-    TabStopWhileAssisted(lblWebsite);
-    btnOk->setFocus(Qt::OtherFocusReason); // the first stop, whichever others there are
+    btnOk->setFocus(Qt::OtherFocusReason);
 
     FormCreate(this);
 }
@@ -208,6 +207,9 @@ void TfrmAbout::FormCreate(QObject*)
 {
     lblVersion->setText(QStringLiteral("Version ") + GetVersionText());
     FitLabelToText(*lblVersion);
+    // A screen reader reads out a dialog's labels of three words or more by themselves; the name and
+    // the version are shorter, so the dialog's description carries them.
+    setAccessibleDescription(lblProgName->text() + QStringLiteral(", ") + lblVersion->text());
 }
 
 QString TfrmAbout::GetVersionText()
@@ -244,6 +246,13 @@ void TfrmAbout::loadLogo()
 {
     imgLogo->setPixmap(transparentLogo(devicePixelRatioF()));
     imgLogo->setGeometry(QRect(LogoPos, imgLogo->pixmap().deviceIndependentSize().toSize()));
+}
+
+void TfrmAbout::showEvent(QShowEvent* event)
+{
+    // Every showing starts at Ok, wherever the focus was left the last time: Enter then closes the box.
+    btnOk->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
 }
 
 bool TfrmAbout::event(QEvent* event)

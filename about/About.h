@@ -29,6 +29,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -1,11 +1,15 @@
 #include "calculator/GridMenu.h"
 
+#include "calculator/SpokenSize.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
 #include "platform/widgets/PopupMenu.h"
 #include "platform/widgets/SpinEdit.h"
+#include "platform/window/Announcer.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/MessageBox.h"
+
+#include <QGuiApplication>
 
 #include <memory>
 #include <string>
@@ -42,6 +46,10 @@ void GridMenu::popup(const QPoint& at)
         menu->addItem(QStringLiteral("&Undo Paste"), canUndoPaste(), [this] { undoPaste(); });
     }
     menu->popup(at);
+    // Opened from the keyboard, the menu starts on its first item: a screen reader speaks a menu by its
+    // active item, and the arrow keys go on from there.
+    if (!(QGuiApplication::mouseButtons() & Qt::RightButton))
+        menu->setActiveAction(menu->actions().constFirst());
 }
 
 GridCells GridMenu::cells() const
@@ -54,6 +62,10 @@ GridCells GridMenu::cells() const
 void GridMenu::copyCell()
 {
     PlaceTextOnClipboard(m_grid->cell(m_grid->col(), m_grid->row()).toStdString());
+    announce(QStringLiteral("%1 row %2 column %3 copied")
+                 .arg(m_grid->accessibleName())
+                 .arg(m_grid->row() + 1)
+                 .arg(m_grid->col() + 1));
 }
 
 void GridMenu::copyMatrix()
@@ -61,6 +73,8 @@ void GridMenu::copyMatrix()
     const GridCells grid{m_grid->rowCount(), m_grid->colCount(), cells().text};
     const CopiedBlock block = CopyMatrixBlock(grid, m_values ? m_values : ValuesFromTexts(grid));
     PlaceOnClipboard({block.text, block.html});
+    announce(m_grid->accessibleName() + QStringLiteral(" copied, ")
+             + SpokenSize(m_grid->rowCount(), m_grid->colCount()));
 }
 
 void GridMenu::paste(const ClipboardContent& content)
@@ -77,14 +91,24 @@ void GridMenu::paste(const ClipboardContent& content)
         return;
     case MatrixTransfer::PasteOutcome::Changed:
         apply(change);
+        announce(m_grid->accessibleName() + QStringLiteral(": pasted ")
+                 + SpokenSize(m_grid->rowCount(), m_grid->colCount()));
         return;
     }
 }
 
 void GridMenu::undoPaste()
 {
-    if (std::optional<GridChange> undo = m_transfer.takeUndo())
+    if (std::optional<GridChange> undo = m_transfer.takeUndo()) {
         apply(*undo);
+        announce(m_grid->accessibleName() + QStringLiteral(": paste undone"));
+    }
+}
+
+void GridMenu::announce(const QString& message) const
+{
+    // The focus stays on the grid, so a screen reader would not otherwise hear what the menu did.
+    Announcer::announce(m_grid->window(), message);
 }
 
 void GridMenu::apply(const GridChange& change)

@@ -35,6 +35,7 @@ private:
     void popup(const QPoint& at);
     GridCells cells() const;
     void apply(const GridChange& change);
+    void announce(const QString& message) const;
     // Sets the count as typing would, with the editor's change notification.
     static void setCount(SpinEdit* editor, int value);
 

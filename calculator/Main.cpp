@@ -4,6 +4,7 @@
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
 #include "calculator/GridMenu.h"
+#include "calculator/SpokenSize.h"
 #include "platform/accessible/ReadOnlyTextAccessible.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/layout/LayoutGroup.h"
@@ -14,7 +15,6 @@
 #include "platform/widgets/Button.h"
 #include "platform/widgets/SpinEdit.h"
 #include "platform/window/Announcer.h"
-#include "platform/window/AssistiveTabStop.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/Form.h"
 #include "platform/window/MessageBox.h"
@@ -141,8 +141,7 @@ void TFM_Main::createComponents()
         g->setObjectName(name);
         g->setEditable(editable);
         g->setFont(msSansSerif(GridFontPixels));
-        // The result grid is reached only by the mouse.
-        g->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
+        g->setFocusPolicy(Qt::StrongFocus);
         return g;
     };
     grdMatrixA = grid(QStringLiteral("grdMatrixA"), true);
@@ -316,9 +315,9 @@ void TFM_Main::setTabOrder()
                               edtRRows, edtRCols, grdMatrixR, btnCopy, btnAbout, btnExit};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    // A screen reader user has no mouse to reach the result with.
-    TabStopWhileAssisted(grdMatrixR);
     edtARow->setFocus(Qt::OtherFocusReason);
+    // The window opens as Tab would enter the editor: the first digit typed replaces the count.
+    edtARow->lineEdit()->selectAll();
 }
 
 void TFM_Main::FormShow()
@@ -440,12 +439,7 @@ void TFM_Main::btnCalculateClick()
     grdMatrixR->setUpdatesEnabled(true);
     btnCopy->setEnabled(true);
     // The focus stays on the button, so a screen reader would not otherwise learn that R changed.
-    const auto counted = [](int count, const QString& what) {
-        return QString::number(count) + u' ' + what + (count == 1 ? QString() : QStringLiteral("s"));
-    };
-    Announcer::announce(this,
-                        QStringLiteral("Result Matrix calculated, %1, %2")
-                            .arg(counted(a.rows, QStringLiteral("row")), counted(b.cols, QStringLiteral("column"))));
+    Announcer::announce(this, QStringLiteral("Result Matrix calculated, ") + SpokenSize(a.rows, b.cols));
 }
 
 void TFM_Main::btnCopyClick()
@@ -460,4 +454,6 @@ void TFM_Main::btnCopyClick()
             rows[std::size_t(row)].push_back(cellText(grdMatrixR, column, row));
     }
     PlaceTextOnClipboard(ExportText(rows));
+    Announcer::announce(this, QStringLiteral("Result Matrix copied, ")
+                                  + SpokenSize(grdMatrixR->rowCount(), grdMatrixR->colCount()));
 }

@@ -7,7 +7,10 @@
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <utility>
 
@@ -99,8 +102,7 @@ void TZelLinkLabel::setAutoSize(bool on)
 
 void TZelLinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    // With the focus (only a screen reader user's Tab gives it one), Enter and Space open the link, as
-    // they press a button.
+    // With the focus, Enter and Space open the link, as they press a button.
     const int key = event->key();
     const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     if (!opens || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
@@ -109,6 +111,18 @@ void TZelLinkLabel::keyPressEvent(QKeyEvent* event)
     }
     event->accept();
     RunGuarded([this] { Click(); });
+}
+
+void TZelLinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus shows as a button's does: the style's focus frame, here around the text.
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 void TZelLinkLabel::changeEvent(QEvent* event)

@@ -30,6 +30,14 @@ QLineEdit* SpinEditAccessible::lineEdit() const
     return static_cast<QLineEdit*>(widget());
 }
 
+bool SpinEditAccessible::isValid() const
+{
+    // Qt passes on no event whose object is invalid; a screen reader hears the focus itself, with the
+    // name, role and value, and no "selected" or "unselected" around it.
+    const SpinEdit* edit = spinEdit();
+    return QAccessibleWidget::isValid() && edit != nullptr && !edit->selectionUnheard();
+}
+
 QString SpinEditAccessible::text(QAccessible::Text t) const
 {
     switch (t) {

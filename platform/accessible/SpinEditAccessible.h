@@ -21,6 +21,8 @@ public:
     static SpinEdit* editorOf(QObject* object);
     SpinEdit* spinEdit() const;
 
+    // Not while the editor changes its selection unheard (see SpinEdit::selectionUnheard).
+    bool isValid() const override;
     QString text(QAccessible::Text t) const override;
     using PlainTextInterface::text;
     QAccessible::State state() const override;

@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -61,6 +62,34 @@ private:
     QList<QLayoutItem*> m_items;
 };
 
+// The caption in the bar of a bordered group, in the colour of the group's look.
+class CaptionLabel : public QLabel
+{
+public:
+    explicit CaptionLabel(LayoutGroup* group)
+        : QLabel(group)
+        , m_group(group)
+    {
+        setObjectName(QStringLiteral("caption"));
+        setTextFormat(Qt::PlainText);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const LayoutLook* look = m_group->effectiveLook();
+        if (!look || look->style() != LayoutLook::Style::Web)
+            return;
+        QPainter painter(this);
+        painter.setPen(ResolveColor(look->captionTextColor()));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    }
+
+private:
+    const LayoutGroup* m_group;
+};
+
 } // namespace
 
 LayoutGroup::LayoutGroup(Qt::Orientation orientation, QWidget* parent)
@@ -76,12 +105,20 @@ LayoutGroup::LayoutGroup(Qt::Orientation orientation, QWidget* parent)
 void LayoutGroup::setCaption(const QString& caption)
 {
     m_caption = caption;
+    if (m_captionLabel)
+        m_captionLabel->setText(caption);
     update();
 }
 
 void LayoutGroup::setShowBorder(bool on)
 {
     m_showBorder = on;
+    if (on && !m_captionLabel) {
+        m_captionLabel = new CaptionLabel(this);
+        m_captionLabel->setText(m_caption);
+    }
+    if (m_captionLabel)
+        m_captionLabel->setVisible(on);
     updateMargins();
     update();
 }
@@ -163,11 +200,25 @@ void LayoutGroup::updateMargins()
         m_layout->setContentsMargins(0, 0, 0, 0);
 }
 
+void LayoutGroup::placeCaption()
+{
+    if (m_captionLabel)
+        m_captionLabel->setGeometry(QRect(0, 0, width(), captionBarHeight()).adjusted(Padding, 0, -Padding, 0));
+}
+
 void LayoutGroup::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         updateMargins();
+        placeCaption();
+    }
+}
+
+void LayoutGroup::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeCaption();
 }
 
 void LayoutGroup::paintEvent(QPaintEvent*)
@@ -186,7 +237,4 @@ void LayoutGroup::paintEvent(QPaintEvent*)
     const QRect bar(0, 0, width(), captionBarHeight());
     painter.fillRect(bar, ResolveColor(look->captionBarColor()));
     DrawOutline(painter, rect().adjusted(0, 0, -1, -1), ResolveColor(look->frameColor()));
-    painter.setPen(ResolveColor(look->captionTextColor()));
-    painter.drawText(bar.adjusted(Padding, 0, -Padding, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     m_caption);
 }

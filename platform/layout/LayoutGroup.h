@@ -5,10 +5,12 @@
 class LayoutItem;
 class LayoutLook;
 class QBoxLayout;
+class QLabel;
 class QLayout;
 
 // A group of a layout: children top to bottom (vertical) or left to right (horizontal). A group with a
-// border shows its caption in a bar across its top; a group without one shows neither. A group with no
+// border shows its caption in a bar across its top, as a label of its own so that a screen reader's
+// review of the window reads it where it stands; a group without one shows neither. A group with no
 // look of its own uses its parent group's.
 class LayoutGroup : public QWidget
 {
@@ -44,13 +46,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void updateMargins();
+    void placeCaption();
 
     Qt::Orientation m_orientation;
     QLayout* m_layout = nullptr;
     QString m_caption;
+    QLabel* m_captionLabel = nullptr;
     bool m_showBorder = false;
     LayoutLook* m_look = nullptr;
 };

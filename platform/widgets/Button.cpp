@@ -2,6 +2,7 @@
 
 #include "platform/paint/Drawing.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -53,6 +54,17 @@ void Button::setHoverColor(const QColor& color)
 QSize Button::sizeHint() const
 {
     return {QPushButton::sizeHint().width(), Height};
+}
+
+void Button::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && isEnabled()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void Button::enterEvent(QEnterEvent* event)

@@ -5,6 +5,7 @@
 
 // A push button 25 pixels high with its own look: the soft blue gradient of the calculator's buttons
 // that turns warm under the pointer, or the desktop's native look with a hover colour of its own.
+// With the focus, Enter presses it as Space does.
 class Button : public QPushButton
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include "platform/desktop/Clipboard.h"
 #include "platform/widgets/SpinButtons.h"
 #include "platform/widgets/TextBoxMenu.h"
+#include "platform/window/Announcer.h"
 #include "platform/window/ErrorReport.h"
 
 #include <QAccessible>
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -131,11 +134,39 @@ bool keyTypesText(const QKeyEvent* event)
     return c.isPrint() || c.category() == QChar::Other_PrivateUse || c.isHighSurrogate();
 }
 
+// The text box of the editor. Entering it by Tab selects its text and leaving it deselects it, the
+// line edit's own doing; the editor keeps those selection changes from assistive technology, which
+// would speak them on top of the focus.
+class InnerLineEdit : public QLineEdit
+{
+public:
+    InnerLineEdit(bool& selectionUnheard, QWidget* parent)
+        : QLineEdit(parent)
+        , m_selectionUnheard(selectionUnheard)
+    {
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const QScopedValueRollback unheard(m_selectionUnheard, true);
+        QLineEdit::focusInEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        const QScopedValueRollback unheard(m_selectionUnheard, true);
+        QLineEdit::focusOutEvent(event);
+    }
+
+private:
+    bool& m_selectionUnheard;
+};
+
 } // namespace
 
 SpinEdit::SpinEdit(QWidget* parent)
     : QWidget(parent)
-    , m_edit(new QLineEdit(this))
+    , m_edit(new InnerLineEdit(m_selectionUnheard, this))
     , m_buttons(new SpinButtons(this))
 {
     auto* layout = new QHBoxLayout(this);
@@ -343,10 +374,6 @@ void SpinEdit::editorFocusIn()
     m_changedInSession = false;
     m_focusValue = m_accepted;
     m_wheelRemainder = 0;
-    // A screen reader speaks a value only when it differs from the last one it spoke, whichever
-    // control that came from; told the value once the focus has arrived, it speaks the next step.
-    if (QAccessible::isActive())
-        QMetaObject::invokeMethod(this, &SpinEdit::announceValue, Qt::QueuedConnection);
 }
 
 void SpinEdit::editorFocusOut(Qt::FocusReason reason)
@@ -482,6 +509,12 @@ void SpinEdit::writeText(const QString& text)
 {
     if (m_edit->text() == text)
         return;
+    // A step or a correction replaces the whole text: the new value is said, the selection that goes
+    // with the old text is not ("unselected").
+    if (m_edit->hasSelectedText()) {
+        const QScopedValueRollback unheard(m_selectionUnheard, true);
+        m_edit->deselect();
+    }
     m_edit->setText(text);
     notifyChange();
 }
@@ -496,9 +529,21 @@ void SpinEdit::notifyChange()
 
 void SpinEdit::announceValue()
 {
-    // Said by the inner line edit: it is what has the focus, and a screen reader speaks only what does.
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(m_edit, value());
+    if (!QAccessible::isActive())
+        return;
+    // A screen reader speaks a new value only when it differs from the last one it spoke, whichever
+    // spin editor that came from; a step to the value another editor said last would go unheard, so
+    // that one is said as a notification.
+    static QPointer<QLineEdit> saidBy;
+    static qint64 said = 0;
+    const qint64 now = value();
+    if (saidBy != nullptr && saidBy != m_edit && now == said) {
+        Announcer::announce(window(), QString::number(now));
+    } else {
+        // Said by the inner line edit: it is what has the focus, and a screen reader speaks only what does.
+        QAccessibleValueChangeEvent event(m_edit, now);
         QAccessible::updateAccessibility(&event);
     }
+    saidBy = m_edit;
+    said = now;
 }

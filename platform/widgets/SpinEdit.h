@@ -47,6 +47,9 @@ public:
 
     QString text() const;
     QLineEdit* lineEdit() const { return m_edit; }
+    // True while the line edit's selection changes in a way a screen reader should not hear: as the
+    // focus enters or leaves, or as a step replaces the text.
+    bool selectionUnheard() const { return m_selectionUnheard; }
     SpinButtons* buttons() const { return m_buttons; }
 
     // The sound of a refused character key. Returns the handler it replaces; an empty handler
@@ -102,4 +105,5 @@ private:
     bool m_changedInSession = false;
     qint64 m_focusValue = 0;
     int m_wheelRemainder = 0;
+    bool m_selectionUnheard = false;
 };

@@ -201,16 +201,18 @@ TEST(About, AmpersandsInTheCopyrightAreShownAsTheyAre)
     EXPECT_GT(doubled, copyright->sizeHint().width()); // both ampersands take room
 }
 
-TEST(About, OkIsTheOnlyControlThatTakesTheFocus)
+TEST(About, OkAndTheLinkAreTheOnlyControlsThatTakeTheFocus)
 {
     TfrmAbout dialog;
     auto* ok = part<QPushButton>(dialog, "btnOk");
+    auto* link = part<QWidget>(dialog, "lblWebsite");
     for (QWidget* child : dialog.findChildren<QWidget*>()) {
-        if (child != ok) {
+        if (child != ok && child != link) {
             EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << child->objectName().toStdString();
         }
     }
     EXPECT_NE(ok->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(link->focusPolicy(), Qt::TabFocus); // Tab only: a click opens the site, it does not focus
     EXPECT_TRUE(ok->isDefault());
     EXPECT_EQ(ok->text(), QStringLiteral("&Ok"));
 

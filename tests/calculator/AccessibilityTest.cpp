@@ -199,21 +199,6 @@ TEST_F(AccessibilityTest, SettingTheSpinBoxValueActsLikeAStep)
     EXPECT_EQ(part<QLineEdit>("edtRCols")->text(), QStringLiteral("20"));
 }
 
-TEST_F(AccessibilityTest, ResultIsATabStopAfterCalculateOnlyWhileAssistiveTechnologyListens)
-{
-    auto* calculateButton = part<QPushButton>("btnCalculate");
-    const auto tabFromCalculate = [calculateButton] {
-        calculateButton->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(calculateButton, Qt::Key_Tab);
-        return QApplication::focusWidget();
-    };
-    EXPECT_EQ(tabFromCalculate(), part<StringGrid>("grdMatrixR")); // the recorder switched it on
-    QAccessible::setActive(false);
-    EXPECT_EQ(tabFromCalculate(), part<QPushButton>("btnAbout")); // Copy is not enabled yet
-    QAccessible::setActive(true);
-    EXPECT_EQ(tabFromCalculate(), part<StringGrid>("grdMatrixR"));
-}
-
 TEST_F(AccessibilityTest, ASuccessfulCalculateIsAnnouncedWithTheResultsSize)
 {
     setDimensions(2, 1, 1);

@@ -2,6 +2,7 @@
 #include "tests/calculator/CalculatorFixture.h"
 
 #include "arithmetic/NumberText.h"
+#include "tests/support/AccessibilityRecorder.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
 
@@ -9,6 +10,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
+
+#include <functional>
 
 class GridMenuTest : public CalculatorFixture
 {
@@ -83,6 +86,8 @@ TEST_F(GridMenuTest, MenuKeyShiftF10AndTheRightButtonOpenItWithTheItemsOfEachGri
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
                                         QStringLiteral("&Paste"), QStringLiteral("&Undo Paste (off)")}));
+    // Opened by the keyboard, it starts on its first item, which a screen reader then speaks.
+    EXPECT_EQ(menu->activeAction(), menu->actions().constFirst());
     menu->close();
 
     clipboard.content.text.reset();
@@ -90,6 +95,7 @@ TEST_F(GridMenuTest, MenuKeyShiftF10AndTheRightButtonOpenItWithTheItemsOfEachGri
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix"),
                                         QStringLiteral("&Paste (off)"), QStringLiteral("&Undo Paste (off)")}));
+    EXPECT_EQ(menu->activeAction(), menu->actions().constFirst());
     menu->close();
 
     StringGrid* r = grid("grdMatrixR");
@@ -235,5 +241,38 @@ TEST_F(GridMenuTest, ANeverAnsweringOwnerLeavesPasteOffAndPressesOutOfTurnDoNoth
         EXPECT_EQ(clipboard.content.text, "9") << closed;
         EXPECT_EQ(grid("grdMatrixR")->cell(0, 0), closed ? QStringLiteral("2") : QString());
         grid("grdMatrixR")->setCell(0, 0, QString());
+    }
+}
+
+TEST_F(GridMenuTest, CopiesPastesAndUndosAreAnnouncedWithTheGridAndItsNewSize)
+{
+    enter({{"1", "2"}, {"3", "4"}}, {{"5"}, {"6"}});
+    calculate();
+    AccessibilityRecorder recorder;
+    struct Step
+    {
+        std::function<void()> act;
+        const char* said;
+    };
+    const Step steps[] = {
+        {[this] { QTest::mouseClick(part<Button>("btnCopy"), Qt::LeftButton); },
+         "Result Matrix copied, 2 rows, 1 column"},
+        {[this] { choose(grid("grdMatrixB"), 0, 1, Qt::Key_M); }, "Matrix B copied, 2 rows, 1 column"},
+        {[this] { choose(grid("grdMatrixA"), 1, 0, Qt::Key_C); }, "Matrix A row 1 column 2 copied"},
+        {[this] {
+             clipboard.content.text = "7\t8\t9\n";
+             choose(grid("grdMatrixA"), 1, 1, Qt::Key_P);
+         },
+         "Matrix A: pasted 2 rows, 4 columns"},
+        {[this] { choose(grid("grdMatrixA"), 0, 0, Qt::Key_U); }, "Matrix A: paste undone"},
+    };
+    for (const Step& step : steps) {
+        recorder.clear();
+        step.act();
+        QStringList said;
+        for (const auto& e : recorder.events())
+            if (e.type == QAccessible::ObjectShow && e.role == QAccessible::Notification)
+                said << e.name;
+        EXPECT_EQ(said, QStringList{QString::fromUtf8(step.said)});
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/layout/LayoutItem.h"
 #include "platform/widgets/Button.h"
 #include "platform/widgets/SpinEdit.h"
+#include "tests/support/AccessibilityUpdates.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -124,22 +127,44 @@ TEST_F(MainWindow, DimensionGroupsStayCentredAtTheTopOfTheirGroups)
     }
 }
 
-TEST_F(MainWindow, TabVisitsTheControlsInOrderSkippingDisabledOnesAndTheResultGrid)
+TEST_F(MainWindow, TabVisitsTheControlsInOrderSkippingDisabledOnesWithOrWithoutAssistiveTechnology)
 {
-    EXPECT_EQ(tabChain(8),
-              (QStringList{QStringLiteral("edtARow"), QStringLiteral("edtACol"), QStringLiteral("grdMatrixA"),
-                           QStringLiteral("edtBCol"), QStringLiteral("grdMatrixB"), QStringLiteral("btnCalculate"),
-                           QStringLiteral("btnAbout"), QStringLiteral("btnExit")}));
-    part<Button>("btnCopy")->setEnabled(true);
-    EXPECT_EQ(tabChain(8).mid(5),
-              (QStringList{QStringLiteral("btnCalculate"), QStringLiteral("btnCopy"), QStringLiteral("btnAbout")}));
+    for (bool assisted : {false, true}) {
+        SCOPED_TRACE(assisted);
+        std::optional<AccessibilityUpdates> listening;
+        if (assisted)
+            listening.emplace([](QAccessibleEvent*) {});
+        part<Button>("btnCopy")->setEnabled(false);
+        EXPECT_EQ(tabChain(10),
+                  (QStringList{QStringLiteral("edtARow"), QStringLiteral("edtACol"), QStringLiteral("grdMatrixA"),
+                               QStringLiteral("edtBCol"), QStringLiteral("grdMatrixB"), QStringLiteral("btnCalculate"),
+                               QStringLiteral("grdMatrixR"), QStringLiteral("btnAbout"), QStringLiteral("btnExit"),
+                               QStringLiteral("edtARow")}));
+        part<Button>("btnCopy")->setEnabled(true);
+        EXPECT_EQ(tabChain(9).mid(5), (QStringList{QStringLiteral("btnCalculate"), QStringLiteral("grdMatrixR"),
+                                                   QStringLiteral("btnCopy"), QStringLiteral("btnAbout")}));
+    }
 }
 
-TEST_F(MainWindow, TheFocusStartsInTheRowsOfA)
+TEST_F(MainWindow, TheFocusStartsInTheRowsOfAWithItsTextSelectedSoTypingReplacesIt)
 {
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(focused == part<SpinEdit>("edtARow") || part<SpinEdit>("edtARow")->isAncestorOf(focused));
+    QTest::keyClick(focused, Qt::Key_3);
+    EXPECT_EQ(part<SpinEdit>("edtARow")->text(), QStringLiteral("3"));
+    EXPECT_EQ(part<StringGrid>("grdMatrixA")->rowCount(), 3);
+}
+
+TEST_F(MainWindow, EnterPressesTheFocusedButton)
+{
+    enter({{"1"}}, {{"2"}});
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        part<StringGrid>("grdMatrixR")->setCell(0, 0, QString());
+        part<Button>("btnCalculate")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(part<Button>("btnCalculate"), key);
+        EXPECT_EQ(resultRows(), QStringList{QStringLiteral("2")}) << key;
+    }
 }
 
 TEST_F(MainWindow, OnlyCalculateAndCopyHaveHints)

@@ -61,8 +61,16 @@ TEST_F(SpinEditAccessibleTest, TheFocusedObjectIsOneSpinButtonThatSpeaksEachNewV
     EXPECT_FALSE(frame->state().focused);
     EXPECT_TRUE(frame->text(QAccessible::Name).isEmpty());
 
-    // Told the value once the focus is there, then each step, typing included, by the focused object.
+    // Entering says the focus alone: no selection of the text, no value beside the one the focus carries.
     QCoreApplication::processEvents();
+    std::vector<QAccessible::Event> entering;
+    for (const auto& e : recorder.events())
+        if (e.name == QStringLiteral("Matrix A rows"))
+            entering.push_back(e.type);
+    EXPECT_EQ(entering, std::vector<QAccessible::Event>{QAccessible::Focus});
+    EXPECT_TRUE(spin->lineEdit()->hasSelectedText()); // still selected, so typing replaces it
+
+    // Each step, typing included, is said by the focused object.
     QTest::keyClick(spin->lineEdit(), Qt::Key_Up);
     QTest::keyClick(spin->lineEdit(), Qt::Key_PageUp);
     QTest::keyClick(spin->lineEdit(), Qt::Key_Backspace);
@@ -73,8 +81,16 @@ TEST_F(SpinEditAccessibleTest, TheFocusedObjectIsOneSpinButtonThatSpeaksEachNewV
             EXPECT_EQ(e.name, QStringLiteral("Matrix A rows"));
             values.push_back(e.value);
         }
-    EXPECT_EQ(values, (std::vector<QString>{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("12"),
-                                            QStringLiteral("1")}));
+    EXPECT_EQ(values, (std::vector<QString>{QStringLiteral("2"), QStringLiteral("12"), QStringLiteral("1")}));
+    // A step replaces the selected text without an "unselected" beside the new value.
+    EXPECT_EQ(recorder.count(QAccessible::TextSelectionChanged, QStringLiteral("Matrix A rows")), 0);
+
+    // Leaving takes the selection away unheard too.
+    QTest::keyClicks(spin->lineEdit(), QStringLiteral("5"));
+    spin->lineEdit()->selectAll();
+    recorder.clear();
+    other->setFocus(Qt::BacktabFocusReason);
+    EXPECT_EQ(recorder.count(QAccessible::TextSelectionChanged, QStringLiteral("Matrix A rows")), 0);
 }
 
 } // namespace
