@@ -83,8 +83,6 @@ StringGrid::StringGrid(QWidget* parent)
 
 StringGrid::~StringGrid() = default;
 
-// ---- state ---------------------------------------------------------------------------------------
-
 void StringGrid::setRowCount(int count)
 {
     count = std::max(count, 1);
@@ -185,8 +183,6 @@ bool StringGrid::hasGridFocus() const
     const QWidget* focus = window()->focusWidget();
     return focus != nullptr && (focus == this || focus == m_editor);
 }
-
-// ---- view ----------------------------------------------------------------------------------------
 
 int StringGrid::fullColsInView() const
 {
@@ -307,8 +303,6 @@ StringGrid::CellHit StringGrid::cellAt(const QPoint& pos) const
     return hit;
 }
 
-// ---- moving --------------------------------------------------------------------------------------
-
 void StringGrid::moveCurrent(qint64 col, qint64 row)
 {
     const int newCol = int(std::clamp<qint64>(col, 0, m_colCount - 1));
@@ -394,8 +388,6 @@ void StringGrid::takeFocus(Qt::FocusReason reason)
     else
         setFocus(reason);
 }
-
-// ---- keyboard ------------------------------------------------------------------------------------
 
 void StringGrid::keyPressEvent(QKeyEvent* event)
 {
@@ -483,8 +475,6 @@ void StringGrid::focusOutEvent(QFocusEvent*)
 {
     updateCell(m_col, m_row);
 }
-
-// ---- mouse ---------------------------------------------------------------------------------------
 
 void StringGrid::mousePressEvent(QMouseEvent* event)
 {
@@ -577,8 +567,6 @@ void StringGrid::stopDrag()
     m_dragging = false;
     m_dragTimer.stop();
 }
-
-// ---- in-place editor -----------------------------------------------------------------------------
 
 void StringGrid::openEditor(bool selectAll)
 {
