@@ -1,5 +1,6 @@
 #include "platform/widgets/SpinEdit.h"
 
+#include "platform/desktop/Beep.h"
 #include "platform/desktop/PastedLine.h"
 #include "platform/widgets/SpinButtons.h"
 #include "platform/window/ErrorReport.h"
@@ -21,27 +22,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace {
 
 constexpr int WheelNotch = 120;
 constexpr qint64 Int64Max = std::numeric_limits<qint64>::max();
 constexpr qint64 Int64Min = std::numeric_limits<qint64>::min();
-
-SpinEdit::BeepHandler& beepHandler()
-{
-    static SpinEdit::BeepHandler handler;
-    return handler;
-}
-
-void beep()
-{
-    if (beepHandler())
-        beepHandler()();
-    else
-        QApplication::beep();
-}
 
 enum class TextKind { Empty, Integer, OutOfRange, Other };
 
@@ -158,11 +144,6 @@ SpinEdit::SpinEdit(QWidget* parent)
 }
 
 SpinEdit::~SpinEdit() = default;
-
-SpinEdit::BeepHandler SpinEdit::setBeepHandler(BeepHandler handler)
-{
-    return std::exchange(beepHandler(), std::move(handler));
-}
 
 void SpinEdit::setMinValue(double value)
 {
@@ -285,7 +266,7 @@ bool SpinEdit::filterKeyPress(QKeyEvent* event)
         }
     }
     if (keyTypesText(event) && !onlyAllowedCharacters(event->text())) {
-        beep();
+        Beep();
         return true;
     }
     return false;
@@ -295,7 +276,7 @@ bool SpinEdit::filterInputMethod(QInputMethodEvent* event)
 {
     if (onlyAllowedCharacters(event->commitString()))
         return false;
-    beep();
+    Beep();
     return true;
 }
 

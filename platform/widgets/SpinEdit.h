@@ -3,8 +3,6 @@
 #include <QClipboard>
 #include <QWidget>
 
-#include <functional>
-
 class QContextMenuEvent;
 class QLineEdit;
 class SpinButtons;
@@ -47,11 +45,6 @@ public:
     QString text() const;
     QLineEdit* lineEdit() const { return m_edit; }
     SpinButtons* buttons() const { return m_buttons; }
-
-    // The sound of a refused character key. Returns the handler it replaces; an empty handler
-    // restores the system beep.
-    using BeepHandler = std::function<void()>;
-    static BeepHandler setBeepHandler(BeepHandler handler);
 
 signals:
     void propertiesChanged();

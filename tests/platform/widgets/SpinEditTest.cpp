@@ -1,5 +1,7 @@
 #include "platform/widgets/SpinEdit.h"
 
+#include "platform/Seam.h"
+#include "platform/desktop/Beep.h"
 #include "platform/widgets/SpinButtons.h"
 #include "tests/support/MessageBoxRecorder.h"
 
@@ -25,6 +27,17 @@ namespace {
 
 constexpr qint64 Start = 5;
 
+// Counts the refused keys' beeps instead of sounding them.
+class BeepCounter : public BeepService
+{
+public:
+    void beep() override { ++count; }
+    int count = 0;
+
+private:
+    SeamGuard<BeepService> m_guard{this};
+};
+
 // A window like the calculator's: a text editor before and after the spin editor in the tab order,
 // the range opened to 1..20 after the value was set, as the window does when it is first shown.
 class SpinEditTest : public ::testing::Test
@@ -32,7 +45,6 @@ class SpinEditTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_previousBeep = SpinEdit::setBeepHandler([this] { ++m_beeps; });
         auto* layout = new QHBoxLayout(&m_window);
         m_before = new QLineEdit(&m_window);
         m_spin = new SpinEdit(&m_window);
@@ -54,8 +66,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
     }
 
-    void TearDown() override { SpinEdit::setBeepHandler(m_previousBeep); }
-
     // Tabs into the editor from the control before it, which selects the whole text.
     void enterSpin(qint64 value = Start)
     {
@@ -64,7 +74,7 @@ protected:
         QTest::keyClick(m_before, Qt::Key_Tab);
         ASSERT_TRUE(m_spin->lineEdit()->hasFocus());
         m_seen.clear();
-        m_beeps = 0;
+        m_beeps.count = 0;
     }
 
     QLineEdit* edit() const { return m_spin->lineEdit(); }
@@ -104,9 +114,8 @@ protected:
     SpinEdit* m_spin = nullptr;
     QLineEdit* m_after = nullptr;
     std::vector<Seen> m_seen;
-    int m_beeps = 0;
     bool m_throwBeyond32Bits = false;
-    SpinEdit::BeepHandler m_previousBeep;
+    BeepCounter m_beeps;
 };
 
 struct SpinKeyCase
@@ -269,7 +278,7 @@ TEST_P(SpinEditInvalidText, HoldsTheFocusSilentlyUntilEscapeRestores)
     EXPECT_EQ(m_spin->text(), typed);
     EXPECT_EQ(m_spin->value(), Start);
     EXPECT_EQ(notifications(), 0u);
-    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(m_beeps.count, 0);
     EXPECT_TRUE(boxes.boxes().empty());
 
     key(Qt::Key_Escape);
@@ -300,11 +309,11 @@ TEST_P(SpinEditTyping, RefusesEveryCharacterANumberCannotHoldWithABeep)
     if (c.accepted) {
         EXPECT_EQ(m_spin->text(), QStringLiteral("5") + c.character);
         EXPECT_EQ(notifications(), 1u);
-        EXPECT_EQ(m_beeps, 0);
+        EXPECT_EQ(m_beeps.count, 0);
     } else {
         EXPECT_EQ(m_spin->text(), QStringLiteral("5"));
         EXPECT_EQ(notifications(), 0u);
-        EXPECT_EQ(m_beeps, 1);
+        EXPECT_EQ(m_beeps.count, 1);
     }
 }
 
@@ -324,7 +333,7 @@ TEST_F(SpinEditTest, ControlKeysEditWithoutABeepAndNotifyOncePerChange)
     key(Qt::Key_Delete);    // nothing left to delete
     expectShown(QString(), 1);
     EXPECT_EQ(notifications(), 2u);
-    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(m_beeps.count, 0);
 }
 
 TEST_F(SpinEditTest, PasteAndCutNotifyOnceAndPasteTakesAnyText)
@@ -346,7 +355,7 @@ TEST_F(SpinEditTest, PasteAndCutNotifyOnceAndPasteTakesAnyText)
     expectShown(QString(), 1);
     EXPECT_EQ(notifications(), 3u);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("3.5 kg"));
-    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(m_beeps.count, 0);
 }
 
 TEST_F(SpinEditTest, EscapeRestoresTheValueFromWhenTheFocusArrived)
@@ -438,7 +447,7 @@ TEST_F(SpinEditTest, AModalBoxOverTheTypingNeitherValidatesNorTrapsTheFocus)
 {
     // The report as a real modal dialog with a focusable control, dismissed once it holds the focus.
     bool boxHadTheFocus = false;
-    const MessageBoxHandler previous = SetMessageBoxHandler([&](const MessageBoxRequest&) {
+    const MessageBoxRecorder boxes([&](const MessageBoxRequest&) {
         QDialog box(&m_window);
         auto* field = new QLineEdit(&box);
         box.setWindowModality(Qt::ApplicationModal);
@@ -451,7 +460,6 @@ TEST_F(SpinEditTest, AModalBoxOverTheTypingNeitherValidatesNorTrapsTheFocus)
     m_throwBeyond32Bits = true;
     enterSpin();
     typeOver(QStringLiteral("3000000000"));
-    SetMessageBoxHandler(previous);
     EXPECT_TRUE(boxHadTheFocus);
     m_window.activateWindow(); // a desktop's window manager does this when the box goes
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
