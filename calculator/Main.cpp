@@ -4,7 +4,6 @@
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
 #include "calculator/GridMenu.h"
-#include "platform/accessible/ReadOnlyTextAccessible.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/layout/LayoutGroup.h"
 #include "platform/layout/LayoutItem.h"
@@ -14,6 +13,7 @@
 #include "platform/paint/PixelFont.h"
 #include "platform/widgets/Button.h"
 #include "platform/widgets/SpinEdit.h"
+#include "platform/widgets/ValueDisplay.h"
 #include "platform/window/Announcer.h"
 #include "platform/window/AssistiveTabStop.h"
 #include "platform/window/ErrorReport.h"
@@ -63,9 +63,8 @@ std::string cellText(const StringGrid* grid, int col, int row)
 
 QLineEdit* countDisplay(const QString& name, bool readOnly, QWidget* parent)
 {
-    // Marked before anything else: the first change already asks how it is described.
-    auto* display = new QLineEdit;
-    ReadOnlyTextAccessible::mark(display);
+    // Parented only once it is whole: the first change already asks how it is described.
+    auto* display = new ValueDisplay;
     display->setParent(parent);
     display->setText(name);
     display->setObjectName(name);
