@@ -90,13 +90,6 @@ void TZelLinkLabel::setFontActive(const TFont& font)
     update();
 }
 
-void TZelLinkLabel::setAutoSize(bool on)
-{
-    m_autoSize = on;
-    if (on)
-        adjustSize();
-}
-
 void TZelLinkLabel::keyPressEvent(QKeyEvent* event)
 {
     // With the focus (only a screen reader user's Tab gives it one), Enter and Space open the link, as
@@ -114,7 +107,8 @@ void TZelLinkLabel::keyPressEvent(QKeyEvent* event)
 void TZelLinkLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange && m_autoSize)
+    // The label takes the size of its text whenever its font changes.
+    if (event->type() == QEvent::FontChange)
         adjustSize();
 }
 
