@@ -3,6 +3,7 @@
 #include "controls/ZelGradPanel.h"
 #include "controls/ZelLinkLabel.h"
 #include "platform/paint/ColorValue.h"
+#include "platform/paint/PixelFont.h"
 #include "platform/widgets/Button.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/Form.h"
@@ -45,13 +46,6 @@ constexpr QPoint WebsitePos(125, 95);
 constexpr QRect CopyrightRect(161, 125, 193, 13); // its right edge, x = 354, stays put
 constexpr QRect BevelLineRect(10, 150, 344, 3);
 constexpr QRect OkRect(137, 163, 90, 25);
-
-QFont pixelFont(const QString& face, int pixels)
-{
-    QFont font(face);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 void setTextColor(QWidget& widget, const QColor& color)
 {
@@ -127,7 +121,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(pixelFont(DialogFontFace, DialogFontPixels));
+    setFont(PixelFont(DialogFontFace, DialogFontPixels));
     setTextColor(*this, ResolveColor(clWindowText));
 
     pnlBase = new TZelGradPanel(this);
@@ -146,17 +140,17 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     loadLogo();
 
     const QColor black = ResolveColor(clBlack);
-    lblProgName = addLabel(pnlBase, "lblProgName", QStringLiteral("Quorlin"), pixelFont(TitleFontFace, TitleFontPixels),
+    lblProgName = addLabel(pnlBase, "lblProgName", QStringLiteral("Quorlin"), PixelFont(TitleFontFace, TitleFontPixels),
                            black, ProgNamePos);
     lblDesc = addLabel(pnlBase, "lblDesc", QStringLiteral("Finite Mathematics Matrix Calculator"),
-                       pixelFont(LabelFontFace, LabelFontPixels), black, DescPos);
-    lblVersion = addLabel(pnlBase, "lblVersion", QStringLiteral("Version"), pixelFont(LabelFontFace, LabelFontPixels),
+                       PixelFont(LabelFontFace, LabelFontPixels), black, DescPos);
+    lblVersion = addLabel(pnlBase, "lblVersion", QStringLiteral("Version"), PixelFont(LabelFontFace, LabelFontPixels),
                           black, VersionPos);
     lblCopyright = new QLabel(pnlBase);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
     lblCopyright->setTextFormat(Qt::PlainText);
     lblCopyright->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblCopyright->setFont(pixelFont(LabelFontFace, SmallFontPixels));
+    lblCopyright->setFont(PixelFont(LabelFontFace, SmallFontPixels));
     setTextColor(*lblCopyright, ResolveColor(clGray));
     lblCopyright->setGeometry(CopyrightRect);
     lblCopyright->setText(CopyrightNotice);
@@ -185,7 +179,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
 
     btnOk = new Button(QStringLiteral("&Ok"), pnlBase);
     btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setFont(pixelFont(LabelFontFace, SmallFontPixels));
+    btnOk->setFont(PixelFont(LabelFontFace, SmallFontPixels));
     btnOk->setLook(Button::Look::Native);
     btnOk->setHoverColor(ResolveColor(clBtnHighlight));
     btnOk->setGeometry(OkRect);

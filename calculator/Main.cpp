@@ -5,15 +5,16 @@
 #include "arithmetic/Product.h"
 #include "calculator/GridMenu.h"
 #include "calculator/SpokenSize.h"
-#include "platform/accessible/ReadOnlyTextAccessible.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/layout/LayoutGroup.h"
 #include "platform/layout/LayoutItem.h"
 #include "platform/layout/LayoutLook.h"
 #include "platform/paint/ColorValue.h"
 #include "platform/paint/Drawing.h"
+#include "platform/paint/PixelFont.h"
 #include "platform/widgets/Button.h"
 #include "platform/widgets/SpinEdit.h"
+#include "platform/widgets/ValueDisplay.h"
 #include "platform/window/Announcer.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/Form.h"
@@ -36,6 +37,7 @@ TFM_Main* FM_Main = nullptr;
 namespace {
 
 constexpr TColor WindowColor = RgbColor(232, 232, 255);
+const QString FontFace = QStringLiteral("MS Sans Serif");
 constexpr int WindowFontPixels = 11;
 constexpr int GridFontPixels = 11;
 constexpr int DimensionGroupHeight = 50;
@@ -46,13 +48,6 @@ constexpr int ButtonRowGap = 5;
 constexpr int RootMargin = 6;
 
 const QString ValidationMessage = QStringLiteral("All Matrix A and Matrix B values must be Numeric!");
-
-QFont msSansSerif(int pixels)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    return font;
-}
 
 // Dimension values are 64-bit while typed; everything downstream takes 32 bits.
 int ToInt32(qint64 value)
@@ -69,9 +64,8 @@ std::string cellText(const StringGrid* grid, int col, int row)
 
 QLineEdit* countDisplay(const QString& name, bool readOnly, QWidget* parent)
 {
-    // Marked before anything else: the first change already asks how it is described.
-    auto* display = new QLineEdit;
-    ReadOnlyTextAccessible::mark(display);
+    // Parented only once it is whole: the first change already asks how it is described.
+    auto* display = new ValueDisplay;
     display->setParent(parent);
     display->setText(name);
     display->setObjectName(name);
@@ -88,7 +82,7 @@ TFM_Main::TFM_Main(QWidget* parent)
 {
     setObjectName(QStringLiteral("FM_Main"));
     setWindowTitle(QStringLiteral("Quorlin"));
-    setFont(msSansSerif(WindowFontPixels));
+    setFont(PixelFont(FontFace, WindowFontPixels));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, ResolveColor(WindowColor));
     setPalette(windowPalette);
@@ -140,7 +134,7 @@ void TFM_Main::createComponents()
         auto* g = new StringGrid(this);
         g->setObjectName(name);
         g->setEditable(editable);
-        g->setFont(msSansSerif(GridFontPixels));
+        g->setFont(PixelFont(FontFace, GridFontPixels));
         g->setFocusPolicy(Qt::StrongFocus);
         return g;
     };
@@ -379,7 +373,7 @@ void TFM_Main::grdMatrixDrawCell(QPainter& Canvas, StringGrid* Sender, int ACol,
 {
     QRect r = Rect;
     FillRect(Canvas, r);
-    InflateRect(r, -2, -2);
+    InflateRect(r, -StringGrid::TextInset, -StringGrid::TextInset);
     // A cell shows its text as it stands: an ampersand is no mnemonic, and a text too long for the cell
     // says so with a leading ellipsis rather than passing its last digits off as the number.
     DrawTextA(Canvas, Sender->cell(ACol, ARow), r,

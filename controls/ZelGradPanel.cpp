@@ -150,23 +150,17 @@ void TZelGradPanel::setBiDiMode(TBiDiMode mode)
     update();
 }
 
-TZelGradPanel::ColorTable TZelGradPanel::colorTable()
-{
-    BuildColorTable();
-    return m_colorTable;
-}
-
-void TZelGradPanel::BuildColorTable()
+TZelGradPanel::ColorTable TZelGradPanel::BuildColorTable() const
 {
     // System colours resolve here, so a new colour scheme shows at the next paint.
-    m_colorTable = GradientColorTable(ResolveColor(m_beginColor).rgb(), ResolveColor(m_endColor).rgb());
+    return GradientColorTable(ResolveColor(m_beginColor).rgb(), ResolveColor(m_endColor).rgb());
 }
 
 void TZelGradPanel::PaintGradient(QPainter& canvas, int width, int height)
 {
-    BuildColorTable();
     if (width <= 0 || height <= 0)
         return;
+    const ColorTable colorTable = BuildColorTable();
     // Composed off-screen so the surface receives the finished gradient in one transfer, at the
     // surface's own density: the bands keep their edges in device-independent pixels and nothing is
     // scaled up afterwards.
@@ -179,7 +173,7 @@ void TZelGradPanel::PaintGradient(QPainter& canvas, int width, int height)
         for (int i = 0; i <= StepCount; ++i) {
             const int left = MulDiv(i, width, StepCount);
             const int right = MulDiv(i + 1, width, StepCount);
-            offscreen.setBrush(QColor(m_colorTable[static_cast<std::size_t>(i)]));
+            offscreen.setBrush(QColor(colorTable[static_cast<std::size_t>(i)]));
             FillRect(offscreen, QRect(left, 0, right - left, height));
         }
     }

@@ -54,20 +54,16 @@ public:
     void setCaption(const QString& caption);
     void setBiDiMode(TBiDiMode mode);
 
-    // The band colours the next paint would use, from the colours as they resolve now.
-    ColorTable colorTable();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void BuildColorTable();
+    ColorTable BuildColorTable() const;
     void PaintGradient(QPainter& canvas, int width, int height);
     void paintPanel(QPainter& canvas);
 
     TAlignment m_alignment = taCenter;
     TColor m_beginColor = RgbColor(0, 255, 255);
-    ColorTable m_colorTable{};
     TColor m_endColor = RgbColor(0, 0, 255);
     TBevelCut m_bevelOuter = bvRaised;
     TBevelCut m_bevelInner = bvNone;

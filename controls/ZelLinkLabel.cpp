@@ -93,13 +93,6 @@ void TZelLinkLabel::setFontActive(const TFont& font)
     update();
 }
 
-void TZelLinkLabel::setAutoSize(bool on)
-{
-    m_autoSize = on;
-    if (on)
-        adjustSize();
-}
-
 void TZelLinkLabel::keyPressEvent(QKeyEvent* event)
 {
     // With the focus, Enter and Space open the link, as they press a button.
@@ -128,7 +121,8 @@ void TZelLinkLabel::paintEvent(QPaintEvent* event)
 void TZelLinkLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange && m_autoSize)
+    // The label takes the size of its text whenever its font changes.
+    if (event->type() == QEvent::FontChange)
         adjustSize();
 }
 

@@ -37,9 +37,6 @@ public:
     const QString& URL() const { return m_url; }
     void setURL(const QString& url) { m_url = url; }
 
-    // On, the label takes the size of its text whenever its font changes.
-    void setAutoSize(bool on);
-
     // What a click does: clickedUrl, then the address to the desktop. Assistive technology presses the
     // link through here too, the same path as the mouse.
     void Click();
@@ -65,7 +62,6 @@ private:
     TFont m_savedFont;
     QString m_url;
     TColor m_fontColor = clWindowText;
-    bool m_autoSize = true;
     bool m_hovered = false;
     bool m_pressed = false;
 };

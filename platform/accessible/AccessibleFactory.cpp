@@ -33,7 +33,7 @@ QAccessibleInterface* platformInterface(const QString& className, QObject* objec
         return new SpinEditFrameAccessible(static_cast<SpinEdit*>(object));
     if (className == QLatin1String("QLineEdit") && SpinEditAccessible::editorOf(object) != nullptr)
         return new SpinEditAccessible(static_cast<QLineEdit*>(object));
-    if (className == QLatin1String("QLineEdit") && ReadOnlyTextAccessible::isMarked(object))
+    if (className == QLatin1String("ValueDisplay"))
         return new ReadOnlyTextAccessible(static_cast<QLineEdit*>(object));
     return nullptr;
 }

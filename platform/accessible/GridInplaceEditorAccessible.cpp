@@ -44,50 +44,22 @@ void* GridInplaceEditorAccessible::interface_cast(QAccessible::InterfaceType typ
     return QAccessibleWidget::interface_cast(type);
 }
 
-std::pair<qsizetype, qsizetype> GridInplaceEditorAccessible::clampedRange(int startOffset, int endOffset) const
-{
-    const qsizetype size = editor()->text().size();
-    // -1 for an end means the end of the text.
-    const qsizetype end = endOffset < 0 ? size : std::clamp<qsizetype>(endOffset, 0, size);
-    const qsizetype start = std::clamp<qsizetype>(startOffset, 0, size);
-    return std::minmax(start, end);
-}
-
-void GridInplaceEditorAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
+std::pair<int, int> GridInplaceEditorAccessible::selectedRange() const
 {
     const GridInplaceEditor* e = editor();
-    if (selectionIndex != 0 || !e->hasSelectedText()) {
-        *startOffset = 0;
-        *endOffset = 0;
-        return;
-    }
-    *startOffset = int(e->selectionStart());
-    *endOffset = int(e->selectionEnd());
+    if (!e->hasSelectedText())
+        return {0, 0};
+    return {int(e->selectionStart()), int(e->selectionEnd())};
 }
 
-int GridInplaceEditorAccessible::selectionCount() const
+void GridInplaceEditorAccessible::select(int start, int end)
 {
-    return editor()->hasSelectedText() ? 1 : 0;
-}
-
-void GridInplaceEditorAccessible::addSelection(int startOffset, int endOffset)
-{
-    // One selection at most: a new one takes the place of the old.
-    setSelection(0, startOffset, endOffset);
-}
-
-void GridInplaceEditorAccessible::removeSelection(int selectionIndex)
-{
-    if (selectionIndex == 0)
-        editor()->deselect();
-}
-
-void GridInplaceEditorAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
-{
-    if (selectionIndex != 0)
-        return;
-    const auto [start, end] = clampedRange(startOffset, endOffset);
     editor()->setSelection(start, end);
+}
+
+void GridInplaceEditorAccessible::deselect()
+{
+    editor()->deselect();
 }
 
 int GridInplaceEditorAccessible::cursorPosition() const

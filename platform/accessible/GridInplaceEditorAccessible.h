@@ -1,11 +1,9 @@
 #pragma once
 
-#include "platform/accessible/PlainTextInterface.h"
+#include "platform/accessible/SelectableTextInterface.h"
 
 #include <QAccessibleWidget>
 #include <QString>
-
-#include <utility>
 
 class GridInplaceEditor;
 
@@ -13,7 +11,7 @@ class GridInplaceEditor;
 // whole text, with its caret and selection, named after the cell it edits. Edits made through it go
 // through the editor's own editing, so the cell follows and they can be undone.
 class GridInplaceEditorAccessible : public QAccessibleWidget,
-                                    public PlainTextInterface,
+                                    public SelectableTextInterface,
                                     public QAccessibleEditableTextInterface
 {
 public:
@@ -23,15 +21,10 @@ public:
     GridInplaceEditor* editor() const;
 
     QString text(QAccessible::Text t) const override;
-    using PlainTextInterface::text;
+    using SelectableTextInterface::text;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
-    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int startOffset, int endOffset) override;
-    void removeSelection(int selectionIndex) override;
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
@@ -46,8 +39,7 @@ public:
 
 protected:
     QString plainText() const override;
-
-private:
-    // A range from outside, put in order and kept within the text.
-    std::pair<qsizetype, qsizetype> clampedRange(int startOffset, int endOffset) const;
+    std::pair<int, int> selectedRange() const override;
+    void select(int start, int end) override;
+    void deselect() override;
 };

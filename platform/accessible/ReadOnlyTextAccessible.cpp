@@ -6,10 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr char MarkProperty[] = "quorlinReadOnlyText";
-} // namespace
-
 ReadOnlyTextAccessible::ReadOnlyTextAccessible(QLineEdit* edit)
     : QAccessibleWidget(edit, QAccessible::EditableText)
 {
@@ -79,16 +75,6 @@ int ReadOnlyTextAccessible::offsetAtPoint(const QPoint& point) const
 }
 
 void ReadOnlyTextAccessible::scrollToSubstring(int, int) {}
-
-void ReadOnlyTextAccessible::mark(QLineEdit* edit)
-{
-    edit->setProperty(MarkProperty, true);
-}
-
-bool ReadOnlyTextAccessible::isMarked(const QObject* object)
-{
-    return object->property(MarkProperty).toBool();
-}
 
 QString ReadOnlyTextAccessible::plainText() const
 {

@@ -31,10 +31,6 @@ public:
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
 
-    // Marks `edit` so that the accessibility layer describes it as read-only text.
-    static void mark(QLineEdit* edit);
-    static bool isMarked(const QObject* object);
-
 protected:
     QString plainText() const override;
 

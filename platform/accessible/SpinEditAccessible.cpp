@@ -109,40 +109,21 @@ QVariant SpinEditAccessible::minimumStepSize() const
     return SpinEdit::SmallStep;
 }
 
-void SpinEditAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
+std::pair<int, int> SpinEditAccessible::selectedRange() const
 {
-    *startOffset = 0;
-    *endOffset = 0;
-    if (selectionIndex != 0 || !lineEdit()->hasSelectedText())
-        return;
-    *startOffset = int(lineEdit()->selectionStart());
-    *endOffset = int(lineEdit()->selectionEnd());
+    if (!lineEdit()->hasSelectedText())
+        return {0, 0};
+    return {lineEdit()->selectionStart(), lineEdit()->selectionEnd()};
 }
 
-int SpinEditAccessible::selectionCount() const
+void SpinEditAccessible::select(int start, int end)
 {
-    return lineEdit()->hasSelectedText() ? 1 : 0;
-}
-
-void SpinEditAccessible::addSelection(int startOffset, int endOffset)
-{
-    setSelection(0, startOffset, endOffset);
-}
-
-void SpinEditAccessible::removeSelection(int selectionIndex)
-{
-    if (selectionIndex == 0)
-        lineEdit()->deselect();
-}
-
-void SpinEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
-{
-    if (selectionIndex != 0)
-        return;
-    const int size = characterCount();
-    const int start = std::clamp(startOffset, 0, size);
-    const int end = endOffset < 0 ? size : std::clamp(endOffset, 0, size);
     lineEdit()->setSelection(start, end - start);
+}
+
+void SpinEditAccessible::deselect()
+{
+    lineEdit()->deselect();
 }
 
 int SpinEditAccessible::cursorPosition() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/accessible/PlainTextInterface.h"
+#include "platform/accessible/SelectableTextInterface.h"
 
 #include <QAccessibleWidget>
 
@@ -11,7 +11,7 @@ class SpinEdit;
 // minimum, maximum and text. It is the interface of the editor's inner line edit, since that is what
 // takes the focus: a screen reader then hears the focus, the typing and every value change from the
 // one object it follows. The SpinEdit itself is only an unnamed frame around it.
-class SpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public PlainTextInterface
+class SpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public SelectableTextInterface
 {
 public:
     explicit SpinEditAccessible(QLineEdit* innerEdit);
@@ -24,7 +24,7 @@ public:
     // Not while the editor changes its selection unheard (see SpinEdit::selectionUnheard).
     bool isValid() const override;
     QString text(QAccessible::Text t) const override;
-    using PlainTextInterface::text;
+    using SelectableTextInterface::text;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
@@ -34,11 +34,6 @@ public:
     QVariant minimumValue() const override;
     QVariant minimumStepSize() const override;
 
-    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int startOffset, int endOffset) override;
-    void removeSelection(int selectionIndex) override;
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QRect characterRect(int offset) const override;
@@ -47,6 +42,9 @@ public:
 
 protected:
     QString plainText() const override;
+    std::pair<int, int> selectedRange() const override;
+    void select(int start, int end) override;
+    void deselect() override;
 
 private:
     QLineEdit* lineEdit() const;

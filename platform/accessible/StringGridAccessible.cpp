@@ -16,14 +16,10 @@ namespace {
 constexpr quint64 ColumnHeaderBit = quint64(1) << 63;
 constexpr quint64 RowHeaderBit = quint64(1) << 31;
 
-quint64 cellKey(int col, int row)
-{
-    return (quint64(quint32(col)) << 32) | quint32(row);
-}
-
 quint64 headerKey(Qt::Orientation orientation, int index)
 {
-    return orientation == Qt::Horizontal ? ColumnHeaderBit | cellKey(index, 0) : RowHeaderBit | cellKey(0, index);
+    return orientation == Qt::Horizontal ? ColumnHeaderBit | StringGrid::cellKey(index, 0)
+                                         : RowHeaderBit | StringGrid::cellKey(0, index);
 }
 
 } // namespace
@@ -227,7 +223,7 @@ QAccessibleInterface* StringGridAccessible::cell(int col, int row) const
 {
     if (QAccessibleInterface* known = cachedCell(col, row))
         return known;
-    return remember(cellKey(col, row), new GridCellAccessible(grid(), col, row));
+    return remember(StringGrid::cellKey(col, row), new GridCellAccessible(grid(), col, row));
 }
 
 QAccessibleInterface* StringGridAccessible::remember(quint64 key, QAccessibleInterface* made) const
@@ -241,7 +237,7 @@ QAccessibleInterface* StringGridAccessible::remember(quint64 key, QAccessibleInt
 
 QAccessibleInterface* StringGridAccessible::cachedCell(int col, int row) const
 {
-    return cached(cellKey(col, row));
+    return cached(StringGrid::cellKey(col, row));
 }
 
 QAccessibleInterface* StringGridAccessible::cached(quint64 key) const

@@ -1,14 +1,11 @@
 #include "platform/accessible/TextAroundOffset.h"
 
-#include <QTextBoundaryFinder>
+#include "platform/paint/TextBoundary.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
 
-// Characters read on each side of the offset; far more than any grapheme cluster or ordinary word.
-constexpr int Reach = 256;
 // Qt's way of asking about the caret.
 constexpr int CaretOffset = -2;
 
@@ -32,33 +29,15 @@ std::optional<QTextBoundaryFinder::BoundaryType> finderType(QAccessible::TextBou
     }
 }
 
-// The segment holding the character at `offset` (0 <= offset < length).
+// The segment holding the character at `offset` (0 <= offset < length). A word or sentence longer than
+// the stretch a search looks at comes in pieces.
 Segment windowedSegment(const QAccessibleTextInterface& text, int offset, int length,
                         QTextBoundaryFinder::BoundaryType type)
 {
-    int from = std::max(0, offset - Reach);
-    int to = std::min(length, offset + Reach + 1);
-    QString piece = text.text(from, to);
-    // A window edge inside a surrogate pair would make half a character.
-    if (from > 0 && !piece.isEmpty() && piece.front().isLowSurrogate()) {
-        piece.remove(0, 1);
-        ++from;
-    }
-    if (to < length && !piece.isEmpty() && piece.back().isHighSurrogate()) {
-        piece.chop(1);
-        --to;
-    }
-    QTextBoundaryFinder finder(type, piece);
-    const int local = offset - from;
-    finder.setPosition(local);
-    int start = finder.isAtBoundary() ? local : int(finder.toPreviousBoundary());
-    finder.setPosition(local);
-    int end = int(finder.toNextBoundary());
-    if (start < 0)
-        start = 0;
-    if (end < 0 || end <= local)
-        end = int(piece.size());
-    return {from + start, from + end};
+    const TextBoundary boundaries(type, length,
+                                  [&text](qsizetype from, qsizetype to) { return text.text(int(from), int(to)); });
+    return {int(boundaries.before(offset + 1, TextBoundary::Search::Bounded)),
+            int(boundaries.after(offset, TextBoundary::Search::Bounded))};
 }
 
 // The line holding `offset`, its line break included.

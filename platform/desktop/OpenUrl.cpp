@@ -1,28 +1,15 @@
 #include "platform/desktop/OpenUrl.h"
 
+#include "platform/Seam.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
-#include <utility>
-
-namespace {
-UrlOpener& openerSlot()
-{
-    static UrlOpener opener;
-    return opener;
-}
-} // namespace
-
 void OpenUrl(const QString& url)
 {
-    if (const UrlOpener& opener = openerSlot()) {
-        opener(url);
+    if (UrlOpenerService* standIn = Seam<UrlOpenerService>::standIn()) {
+        standIn->open(url);
         return;
     }
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
-}
-
-UrlOpener SetUrlOpener(UrlOpener opener)
-{
-    return std::exchange(openerSlot(), std::move(opener));
 }

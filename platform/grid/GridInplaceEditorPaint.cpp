@@ -2,6 +2,8 @@
 // character lands, and the painting.
 #include "platform/grid/GridInplaceEditor.h"
 
+#include "platform/grid/StringGrid.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -13,8 +15,6 @@
 
 namespace {
 
-// The text sits 2 px in from the cell's left, top and right edges.
-constexpr int TextInset = 2;
 constexpr int CaretWidth = 1;
 // However narrow its characters (marks have no width), the box never lays out more than this many.
 constexpr qsizetype MaxShown = 1024;
@@ -58,7 +58,9 @@ void walkGraphemes(const LineText& line, qsizetype from, bool forward, Visit vis
 
 QRect GridInplaceEditor::textArea() const
 {
-    return rect().adjusted(TextInset, TextInset, -TextInset, 0);
+    // The text sits where the cell's own text does, in from its left, top and right edges.
+    constexpr int Inset = StringGrid::TextInset;
+    return rect().adjusted(Inset, Inset, -Inset, 0);
 }
 
 QString GridInplaceEditor::shownText(qsizetype from, qsizetype to) const

@@ -1,29 +1,13 @@
 #include "platform/grid/LineText.h"
 
-#include <array>
+#include "platform/paint/TextBoundary.h"
 
 namespace {
 
-// The rules that place a boundary look at a few characters on either side of it; a boundary this far
-// from the end of the stretch looked at is where it would be in the whole text.
-constexpr qsizetype BoundaryContext = 32;
-// How far a step looks for its boundary at once. A grapheme longer than its reach (only contrived text
-// has one) is taken in pieces; a longer word is followed stretch by stretch, each longer than the last.
-constexpr qsizetype GraphemeReach = 128;
-constexpr qsizetype FirstWordReach = 256;
-constexpr qsizetype MaxWordReach = 65536;
-constexpr qsizetype ReachGrowth = 4;
-// A short stretch's boundary attributes (a byte a character) stay on the stack instead of the heap.
-constexpr std::size_t StackAttributes = 2048;
 // The history forgets its oldest steps beyond either bound, so that editing never hoards memory; the
 // latest step is always kept, however long.
 constexpr std::size_t MaxUndoSteps = 4096;
 constexpr qsizetype MaxUndoCharacters = qsizetype(16) << 20;
-
-bool anyBoundary(qsizetype)
-{
-    return true;
-}
 
 } // namespace
 
@@ -103,26 +87,28 @@ std::optional<LineText::Change> LineText::redo()
     return Change{step.position, step.removed, step.inserted};
 }
 
+// A grapheme longer than a search's reach (only contrived text has one) is stepped over in pieces; a word
+// is followed to its end however long.
 qsizetype LineText::nextGrapheme(qsizetype position) const
 {
-    return boundaryAfter(QTextBoundaryFinder::Grapheme, position, anyBoundary, true);
+    return TextBoundary(QTextBoundaryFinder::Grapheme, m_text).after(position, TextBoundary::Search::Bounded);
 }
 
 qsizetype LineText::previousGrapheme(qsizetype position) const
 {
-    return boundaryBefore(QTextBoundaryFinder::Grapheme, position, anyBoundary, true);
+    return TextBoundary(QTextBoundaryFinder::Grapheme, m_text).before(position, TextBoundary::Search::Bounded);
 }
 
 qsizetype LineText::nextWord(qsizetype position) const
 {
-    return boundaryAfter(
-        QTextBoundaryFinder::Word, position, [this](qsizetype at) { return !m_text[at].isSpace(); }, false);
+    return TextBoundary(QTextBoundaryFinder::Word, m_text)
+        .after(position, TextBoundary::Search::Unbounded, [this](qsizetype at) { return !m_text[at].isSpace(); });
 }
 
 qsizetype LineText::previousWord(qsizetype position) const
 {
-    return boundaryBefore(
-        QTextBoundaryFinder::Word, position, [this](qsizetype at) { return !m_text[at].isSpace(); }, false);
+    return TextBoundary(QTextBoundaryFinder::Word, m_text)
+        .before(position, TextBoundary::Search::Unbounded, [this](qsizetype at) { return !m_text[at].isSpace(); });
 }
 
 std::pair<qsizetype, qsizetype> LineText::wordAt(qsizetype position) const
@@ -130,88 +116,11 @@ std::pair<qsizetype, qsizetype> LineText::wordAt(qsizetype position) const
     if (m_text.isEmpty())
         return {0, 0};
     const qsizetype at = std::clamp<qsizetype>(position, 0, m_text.size() - 1);
-    return {boundaryBefore(QTextBoundaryFinder::Word, at + 1, anyBoundary, false),
-            boundaryAfter(QTextBoundaryFinder::Word, at, anyBoundary, false)};
+    const TextBoundary words(QTextBoundaryFinder::Word, m_text);
+    return {words.before(at + 1, TextBoundary::Search::Unbounded), words.after(at, TextBoundary::Search::Unbounded)};
 }
-
-namespace {
-
-// A stretch never starts between the halves of a surrogate pair.
-qsizetype stretchStart(const QString& text, qsizetype position)
-{
-    position = std::max<qsizetype>(0, position);
-    if (position > 0 && position < text.size() && text[position].isLowSurrogate())
-        --position;
-    return position;
-}
-
-} // namespace
 
 QList<qsizetype> LineText::graphemeBoundaries(qsizetype from, qsizetype to) const
 {
-    from = std::clamp<qsizetype>(from, 0, m_text.size());
-    to = std::clamp<qsizetype>(to, from, m_text.size());
-    QList<qsizetype> boundaries{from};
-    if (to == from)
-        return boundaries;
-    const qsizetype start = stretchStart(m_text, from - BoundaryContext);
-    const qsizetype end = std::min(m_text.size(), to + BoundaryContext);
-    std::array<unsigned char, StackAttributes> attributes;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, m_text.constData() + start, end - start,
-                               attributes.data(), attributes.size());
-    finder.setPosition(from - start);
-    for (qsizetype b = finder.toNextBoundary(); b >= 0 && start + b < to; b = finder.toNextBoundary())
-        boundaries.append(start + b);
-    boundaries.append(to);
-    return boundaries;
-}
-
-qsizetype LineText::boundaryAfter(QTextBoundaryFinder::BoundaryType type, qsizetype position, const Accept& accept,
-                                  bool bounded) const
-{
-    const qsizetype size = m_text.size();
-    qsizetype reach = bounded ? GraphemeReach : FirstWordReach;
-    std::array<unsigned char, StackAttributes> attributes;
-    qsizetype at = std::clamp<qsizetype>(position, 0, size);
-    for (; at < size; reach = std::min(reach * ReachGrowth, MaxWordReach)) {
-        const qsizetype from = stretchStart(m_text, at - BoundaryContext);
-        const qsizetype to = std::min(size, at + reach + BoundaryContext);
-        // Boundaries beyond this one may be an effect of the stretch ending where the text goes on.
-        qsizetype trusted = to == size ? size : to - BoundaryContext;
-        QTextBoundaryFinder finder(type, m_text.constData() + from, to - from, attributes.data(), attributes.size());
-        finder.setPosition(at - from);
-        for (qsizetype b = finder.toNextBoundary(); b >= 0 && from + b <= trusted; b = finder.toNextBoundary())
-            if (from + b == size || accept(from + b))
-                return from + b;
-        if (bounded) {
-            if (m_text[trusted].isLowSurrogate() && m_text[trusted - 1].isHighSurrogate())
-                ++trusted;
-            return trusted;
-        }
-        at = trusted;
-    }
-    return size;
-}
-
-qsizetype LineText::boundaryBefore(QTextBoundaryFinder::BoundaryType type, qsizetype position, const Accept& accept,
-                                   bool bounded) const
-{
-    const qsizetype size = m_text.size();
-    qsizetype reach = bounded ? GraphemeReach : FirstWordReach;
-    std::array<unsigned char, StackAttributes> attributes;
-    qsizetype at = std::clamp<qsizetype>(position, 0, size);
-    for (; at > 0; reach = std::min(reach * ReachGrowth, MaxWordReach)) {
-        const qsizetype from = stretchStart(m_text, at - reach - BoundaryContext);
-        const qsizetype to = std::min(size, at + BoundaryContext);
-        const qsizetype trusted = from == 0 ? 0 : stretchStart(m_text, from + BoundaryContext);
-        QTextBoundaryFinder finder(type, m_text.constData() + from, to - from, attributes.data(), attributes.size());
-        finder.setPosition(at - from);
-        for (qsizetype b = finder.toPreviousBoundary(); b >= 0 && from + b >= trusted; b = finder.toPreviousBoundary())
-            if (from + b == 0 || accept(from + b))
-                return from + b;
-        if (bounded)
-            return trusted;
-        at = trusted;
-    }
-    return 0;
+    return TextBoundary(QTextBoundaryFinder::Grapheme, m_text).between(from, to);
 }

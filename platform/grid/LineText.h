@@ -2,11 +2,9 @@
 
 #include <QList>
 #include <QString>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <utility>
 
@@ -80,13 +78,6 @@ private:
         qsizetype anchorBefore = 0;
     };
 
-    using Accept = std::function<bool(qsizetype)>;
-    // The nearest boundary of `type` after (or before) `position` that `accept` takes. With `bounded`, an
-    // item longer than the stretch looked at ends where the stretch ends.
-    qsizetype boundaryAfter(QTextBoundaryFinder::BoundaryType type, qsizetype position, const Accept& accept,
-                            bool bounded) const;
-    qsizetype boundaryBefore(QTextBoundaryFinder::BoundaryType type, qsizetype position, const Accept& accept,
-                             bool bounded) const;
     void record(qsizetype from, const QString& removed, const QString& inserted, EditKind kind);
 
     QString m_text;

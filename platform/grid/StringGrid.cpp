@@ -34,11 +34,6 @@ constexpr int MaxScrollBarPasses = 4;
 // Far enough outside any viewport that a cell placed there is never drawn, near enough to fit an int.
 constexpr qint64 FarOutside = qint64(1) << 28;
 
-quint64 cellKey(int col, int row)
-{
-    return (quint64(quint32(col)) << 32) | quint32(row);
-}
-
 bool isTypedText(const QString& text)
 {
     if (text.isEmpty())
@@ -83,44 +78,35 @@ StringGrid::StringGrid(QWidget* parent)
 
 StringGrid::~StringGrid() = default;
 
-// ---- state ---------------------------------------------------------------------------------------
-
 void StringGrid::setRowCount(int count)
 {
-    count = std::max(count, 1);
-    if (count == m_rowCount)
-        return;
-    const int oldCount = std::exchange(m_rowCount, count);
-    const bool clamped = m_row >= m_rowCount;
-    if (clamped) {
-        closeEditor();
-        m_row = m_rowCount - 1;
-    }
-    updateScrollBars();
-    if (clamped)
-        scrollIntoView();
-    placeEditor();
-    viewport()->update();
-    announceCountChange(Qt::Vertical, oldCount, m_rowCount);
+    setCount(Qt::Vertical, count);
 }
 
 void StringGrid::setColCount(int count)
 {
+    setCount(Qt::Horizontal, count);
+}
+
+void StringGrid::setCount(Qt::Orientation counted, int count)
+{
+    int& current = counted == Qt::Vertical ? m_rowCount : m_colCount;
+    int& position = counted == Qt::Vertical ? m_row : m_col;
     count = std::max(count, 1);
-    if (count == m_colCount)
+    if (count == current)
         return;
-    const int oldCount = std::exchange(m_colCount, count);
-    const bool clamped = m_col >= m_colCount;
+    const int oldCount = std::exchange(current, count);
+    const bool clamped = position >= current;
     if (clamped) {
         closeEditor();
-        m_col = m_colCount - 1;
+        position = current - 1;
     }
     updateScrollBars();
     if (clamped)
         scrollIntoView();
     placeEditor();
     viewport()->update();
-    announceCountChange(Qt::Horizontal, oldCount, m_colCount);
+    announceCountChange(counted, oldCount, current);
 }
 
 QString StringGrid::cell(int col, int row) const
@@ -185,8 +171,6 @@ bool StringGrid::hasGridFocus() const
     const QWidget* focus = window()->focusWidget();
     return focus != nullptr && (focus == this || focus == m_editor);
 }
-
-// ---- view ----------------------------------------------------------------------------------------
 
 int StringGrid::fullColsInView() const
 {
@@ -307,8 +291,6 @@ StringGrid::CellHit StringGrid::cellAt(const QPoint& pos) const
     return hit;
 }
 
-// ---- moving --------------------------------------------------------------------------------------
-
 void StringGrid::moveCurrent(qint64 col, qint64 row)
 {
     const int newCol = int(std::clamp<qint64>(col, 0, m_colCount - 1));
@@ -394,8 +376,6 @@ void StringGrid::takeFocus(Qt::FocusReason reason)
     else
         setFocus(reason);
 }
-
-// ---- keyboard ------------------------------------------------------------------------------------
 
 void StringGrid::keyPressEvent(QKeyEvent* event)
 {
@@ -483,8 +463,6 @@ void StringGrid::focusOutEvent(QFocusEvent*)
 {
     updateCell(m_col, m_row);
 }
-
-// ---- mouse ---------------------------------------------------------------------------------------
 
 void StringGrid::mousePressEvent(QMouseEvent* event)
 {
@@ -577,8 +555,6 @@ void StringGrid::stopDrag()
     m_dragging = false;
     m_dragTimer.stop();
 }
-
-// ---- in-place editor -----------------------------------------------------------------------------
 
 void StringGrid::openEditor(bool selectAll)
 {

@@ -26,8 +26,10 @@ public:
     // From one column or row to the next: a cell and the grid line after it.
     static constexpr int ColPitch = DefaultColWidth + GridLineWidth;
     static constexpr int RowPitch = DefaultRowHeight + GridLineWidth;
-    // Where a cell's own text starts inside its box.
+    // Where a cell's own text starts inside its box, and its editor's text too.
     static constexpr int TextInset = 2;
+    // One number for a cell, for hashing: its column in the high half, its row in the low half.
+    static constexpr quint64 cellKey(int col, int row) { return (quint64(quint32(col)) << 32) | quint32(row); }
     // How often the current cell steps towards a pointer dragged outside a display-only grid.
     static constexpr int DragScrollIntervalMs = 60;
 
@@ -143,6 +145,8 @@ private:
     bool isScrollBar(const QWidget* widget) const;
 
     // What the grid tells assistive technology (StringGridAnnounce.cpp); nothing while none listens.
+    // The row count (Qt::Vertical) or the column count: the current cell kept within it.
+    void setCount(Qt::Orientation counted, int count);
     void announceCountChange(Qt::Orientation counted, int oldCount, int newCount);
     void announceCurrentCell();
     void announceFocusIn();

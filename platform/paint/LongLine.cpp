@@ -1,8 +1,9 @@
 #include "platform/paint/LongLine.h"
 
+#include "platform/paint/TextBoundary.h"
+
 #include <QFontMetrics>
 #include <QList>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -13,8 +14,8 @@ constexpr qsizetype FirstCutLength = 16;
 // (a ligature, an Arabic letter losing its joining neighbour, an ampersand losing its pair) happens
 // outside the box.
 constexpr qsizetype CutGuard = 16;
-// How far around a cut a grapheme boundary is looked for: enough for an emoji sequence or a letter with
-// a stack of marks.
+// Characters beyond the width in pixels that the search for a fitting end looks at: enough for an emoji
+// sequence or a letter with a stack of marks across the search's start.
 constexpr qsizetype GraphemeContext = 32;
 constexpr QChar Ampersand = QLatin1Char('&');
 
@@ -110,19 +111,14 @@ qsizetype bidiSafeCut(const QString& text, qsizetype cut, bool tail)
     return crossedRight ? text.size() : cut;
 }
 
-// The nearest grapheme boundary at or before (`down`) or after `cut`, found in a little context around it.
+// The nearest grapheme boundary at or before (`down`) or after `cut`.
 qsizetype graphemeBoundary(const QString& text, qsizetype cut, bool down)
 {
     if (cut <= 0 || cut >= text.size())
         return cut;
-    const qsizetype from = std::max<qsizetype>(0, cut - GraphemeContext);
-    const qsizetype to = std::min(text.size(), cut + GraphemeContext);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, to - from);
-    finder.setPosition(cut - from);
-    if (finder.isAtBoundary())
-        return cut;
-    const qsizetype moved = down ? finder.toPreviousBoundary() : finder.toNextBoundary();
-    return moved < 0 ? (down ? from : to) : from + moved;
+    const TextBoundary graphemes(QTextBoundaryFinder::Grapheme, text);
+    return down ? graphemes.before(cut + 1, TextBoundary::Search::Bounded)
+                : graphemes.after(cut - 1, TextBoundary::Search::Bounded);
 }
 
 // Whether every character from `from` on is a grapheme of its own drawn without shaping: below the
@@ -234,11 +230,9 @@ QString EndThatFits(const QString& text, const QFontMetrics& metrics, int width,
             ++start;
         return text.mid(start);
     }
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, text.size() - from);
-    QList<qsizetype> starts; // grapheme starts, nearest the end first
-    finder.toEnd();
-    while (finder.toPreviousBoundary() >= 0)
-        starts.append(from + finder.position());
+    QList<qsizetype> starts = TextBoundary(QTextBoundaryFinder::Grapheme, text).between(from, text.size());
+    starts.removeLast();
+    std::reverse(starts.begin(), starts.end()); // grapheme starts, nearest the end first
     const auto fits = [&](qsizetype index) { return fitsFrom(starts[index]); };
     // Widths grow with every grapheme added in front. A first guess from the font's average width, then
     // a grapheme at a time: usually two or three measurements.

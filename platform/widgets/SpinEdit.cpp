@@ -1,5 +1,6 @@
 #include "platform/widgets/SpinEdit.h"
 
+#include "platform/desktop/Beep.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/widgets/SpinButtons.h"
 #include "platform/widgets/TextBoxMenu.h"
@@ -24,27 +25,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace {
 
 constexpr int WheelNotch = 120;
 constexpr qint64 Int64Max = std::numeric_limits<qint64>::max();
 constexpr qint64 Int64Min = std::numeric_limits<qint64>::min();
-
-SpinEdit::BeepHandler& beepHandler()
-{
-    static SpinEdit::BeepHandler handler;
-    return handler;
-}
-
-void beep()
-{
-    if (beepHandler())
-        beepHandler()();
-    else
-        QApplication::beep();
-}
 
 enum class TextKind { Empty, Integer, OutOfRange, Other };
 
@@ -190,11 +176,6 @@ SpinEdit::SpinEdit(QWidget* parent)
 
 SpinEdit::~SpinEdit() = default;
 
-SpinEdit::BeepHandler SpinEdit::setBeepHandler(BeepHandler handler)
-{
-    return std::exchange(beepHandler(), std::move(handler));
-}
-
 void SpinEdit::setMinValue(double value)
 {
     m_minValue = value;
@@ -315,7 +296,7 @@ bool SpinEdit::filterKeyPress(QKeyEvent* event)
         }
     }
     if (keyTypesText(event) && !onlyAllowedCharacters(event->text())) {
-        beep();
+        Beep();
         return true;
     }
     return false;
@@ -325,7 +306,7 @@ bool SpinEdit::filterInputMethod(QInputMethodEvent* event)
 {
     if (onlyAllowedCharacters(event->commitString()))
         return false;
-    beep();
+    Beep();
     return true;
 }
 
@@ -335,7 +316,7 @@ void SpinEdit::pasteFirstLine(ClipboardMode mode)
     // whole paste, rather than a text that cannot be left.
     const QString text = ClipboardFirstLine(mode).trimmed();
     if (!onlyAllowedCharacters(text)) {
-        beep();
+        Beep();
         return;
     }
     // What the line editor's own paste would do with that text: replace the selection, then tell.

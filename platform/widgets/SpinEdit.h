@@ -52,11 +52,6 @@ public:
     bool selectionUnheard() const { return m_selectionUnheard; }
     SpinButtons* buttons() const { return m_buttons; }
 
-    // The sound of a refused character key. Returns the handler it replaces; an empty handler
-    // restores the system beep.
-    using BeepHandler = std::function<void()>;
-    static BeepHandler setBeepHandler(BeepHandler handler);
-
 signals:
     void propertiesChanged();
 

@@ -1,17 +1,11 @@
 #include "platform/window/MessageBox.h"
 
+#include "platform/Seam.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
-#include <utility>
-
 namespace {
-
-MessageBoxHandler& handlerSlot()
-{
-    static MessageBoxHandler handler;
-    return handler;
-}
 
 QMessageBox::Icon toQtIcon(MessageIcon icon)
 {
@@ -46,13 +40,8 @@ void showRealBox(const MessageBoxRequest& request)
 
 void ShowMessageBox(const MessageBoxRequest& request)
 {
-    if (const MessageBoxHandler& handler = handlerSlot())
-        handler(request);
+    if (MessageBoxService* standIn = Seam<MessageBoxService>::standIn())
+        standIn->show(request);
     else
         showRealBox(request);
-}
-
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
-{
-    return std::exchange(handlerSlot(), std::move(handler));
 }

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 enum class MessageIcon { Error, Warning, Information };
@@ -20,7 +18,10 @@ struct MessageBoxRequest
 // returns when it is dismissed.
 void ShowMessageBox(const MessageBoxRequest& request);
 
-// The seam tests replace so that no test ever blocks on a modal box. Returns the handler it replaces;
-// an empty handler restores the real box.
-using MessageBoxHandler = std::function<void(const MessageBoxRequest&)>;
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+// What tests stand in for the real box with (through Seam), so that no test ever blocks on a modal box.
+class MessageBoxService
+{
+public:
+    virtual ~MessageBoxService() = default;
+    virtual void show(const MessageBoxRequest& request) = 0;
+};

@@ -1,8 +1,8 @@
 #include "about/About.h"
 
 #include "controls/accessible/ZelLinkLabelAccessible.h"
-#include "platform/desktop/OpenUrl.h"
 #include "tests/support/AccessibilityUpdates.h"
+#include "tests/support/UrlOpenRecorder.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -30,8 +30,7 @@ void collect(QAccessibleInterface* root, std::multimap<QAccessible::Role, QStrin
 TEST(AboutAccessibility, DialogNamedAboutReadsItsLabelsAndPressesTheLinkThroughTheShell)
 {
     InstallControlsAccessibility();
-    std::vector<QString> opened;
-    const UrlOpener previous = SetUrlOpener([&](const QString& url) { opened.push_back(url); });
+    const UrlOpenRecorder opener;
     TfrmAbout dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -60,14 +59,12 @@ TEST(AboutAccessibility, DialogNamedAboutReadsItsLabelsAndPressesTheLinkThroughT
         QAccessible::queryAccessibleInterface(dialog.findChild<QWidget*>(QStringLiteral("lblWebsite")));
     ASSERT_NE(link, nullptr);
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(opened, std::vector<QString>{QStringLiteral("http://www.zelmoor.example/")});
-    SetUrlOpener(previous);
+    EXPECT_EQ(opener.urls(), std::vector<QString>{QStringLiteral("http://www.zelmoor.example/")});
 }
 
 TEST(AboutAccessibility, TheLinkIsATabStopAfterOkEnterOpensItAndEveryShowingStartsAtOk)
 {
-    std::vector<QString> opened;
-    const UrlOpener previous = SetUrlOpener([&](const QString& url) { opened.push_back(url); });
+    const UrlOpenRecorder opener;
     TfrmAbout dialog;
     auto* link = dialog.findChild<QWidget*>(QStringLiteral("lblWebsite"));
     auto* ok = dialog.findChild<QWidget*>(QStringLiteral("btnOk"));
@@ -78,7 +75,7 @@ TEST(AboutAccessibility, TheLinkIsATabStopAfterOkEnterOpensItAndEveryShowingStar
     ASSERT_EQ(QApplication::focusWidget(), link);
     QTest::keyClick(link, Qt::Key_Return);
     QTest::keyClick(link, Qt::Key_Space);
-    EXPECT_EQ(opened.size(), 2U);
+    EXPECT_EQ(opener.urls().size(), 2U);
     EXPECT_TRUE(dialog.isVisible()); // Enter on the link is not the dialog's Ok
 
     // Shown again, the box gives the focus to Ok, not to the link that had it.
@@ -86,7 +83,6 @@ TEST(AboutAccessibility, TheLinkIsATabStopAfterOkEnterOpensItAndEveryShowingStar
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(dialog.focusWidget(), ok);
-    SetUrlOpener(previous);
 }
 
 TEST(AboutAccessibility, TheBoxIsTransientForTheWindowItIsShownOver)

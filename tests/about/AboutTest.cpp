@@ -2,8 +2,8 @@
 
 #include "controls/ZelGradPanel.h"
 #include "controls/ZelLinkLabel.h"
-#include "platform/desktop/OpenUrl.h"
 #include "platform/window/Form.h"
+#include "tests/support/UrlOpenRecorder.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -163,8 +163,7 @@ TEST(About, PanelIsTheWhiteToLavenderGradientWithoutFrames)
 
 TEST(About, WebsiteLinkOpensTheMakersSiteAndTheDialogStaysOpen)
 {
-    std::vector<QString> opened;
-    const UrlOpener previous = SetUrlOpener([&](const QString& url) { opened.push_back(url); });
+    const UrlOpenRecorder opener;
     TfrmAbout dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -172,9 +171,8 @@ TEST(About, WebsiteLinkOpensTheMakersSiteAndTheDialogStaysOpen)
     EXPECT_EQ(link->FontActive().color, clRed);
     EXPECT_TRUE(link->FontActive().font.underline());
     QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
-    SetUrlOpener(previous);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened.front(), QStringLiteral("http://www.zelmoor.example/"));
+    ASSERT_EQ(opener.urls().size(), 1u);
+    EXPECT_EQ(opener.urls().front(), QStringLiteral("http://www.zelmoor.example/"));
     EXPECT_TRUE(dialog.isVisible());
 }
 

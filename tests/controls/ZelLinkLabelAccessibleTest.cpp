@@ -1,8 +1,8 @@
 #include "controls/accessible/ZelLinkLabelAccessible.h"
 
 #include "controls/ZelLinkLabel.h"
-#include "platform/desktop/OpenUrl.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/UrlOpenRecorder.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -19,14 +19,12 @@ protected:
     void SetUp() override
     {
         InstallControlsAccessibility();
-        m_previousOpener = SetUrlOpener([this](const QString& url) { opened.push_back(url); });
         label = new TZelLinkLabel(&window);
         label->setText(QStringLiteral("Zelmoor Software"));
         QObject::connect(label, &TZelLinkLabel::clickedUrl, [this] { ++clicks; });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override { SetUrlOpener(m_previousOpener); }
 
     void press()
     {
@@ -36,13 +34,11 @@ protected:
         iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
 
+    const UrlOpenRecorder opener;
+    const std::vector<QString>& opened = opener.urls();
     QWidget window;
     TZelLinkLabel* label = nullptr;
-    std::vector<QString> opened;
     int clicks = 0;
-
-private:
-    UrlOpener m_previousOpener;
 };
 
 TEST_F(LinkLabelAccessibleTest, IsALinkNamedByItsCaptionWithThePressAction)

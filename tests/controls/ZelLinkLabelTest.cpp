@@ -1,7 +1,7 @@
 #include "controls/ZelLinkLabel.h"
 
-#include "platform/desktop/OpenUrl.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/UrlOpenRecorder.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -35,10 +35,6 @@ class LinkLabelTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_previousOpener = SetUrlOpener([this](const QString& url) {
-            opened.push_back(url);
-            events.push_back("open");
-        });
         window.resize(300, 100);
         label = new CountingLabel(&window);
         label->setText(QStringLiteral("Zelmoor Software"));
@@ -47,7 +43,6 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override { SetUrlOpener(m_previousOpener); }
 
     void enter()
     {
@@ -63,13 +58,14 @@ protected:
 
     QColor shownColor() const { return label->palette().color(QPalette::WindowText); }
 
-    QWidget window;
-    CountingLabel* label = nullptr;
     std::vector<QString> opened;
     std::vector<std::string> events;
-
-private:
-    UrlOpener m_previousOpener;
+    const UrlOpenRecorder opener{[this](const QString& url) {
+        opened.push_back(url);
+        events.push_back("open");
+    }};
+    QWidget window;
+    CountingLabel* label = nullptr;
 };
 
 TFont fontOf(const QString& face, int pixels, TColor color)

@@ -1,5 +1,7 @@
 #include "platform/widgets/SpinEdit.h"
 
+#include "platform/Seam.h"
+#include "platform/desktop/Beep.h"
 #include "platform/widgets/SpinButtons.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -27,6 +29,17 @@ namespace {
 
 constexpr qint64 Start = 5;
 
+// Counts the refused keys' beeps instead of sounding them.
+class BeepCounter : public BeepService
+{
+public:
+    void beep() override { ++count; }
+    int count = 0;
+
+private:
+    SeamGuard<BeepService> m_guard{this};
+};
+
 // A window like the calculator's: a text editor before and after the spin editor in the tab order,
 // the range opened to 1..20 after the value was set, as the window does when it is first shown.
 class SpinEditTest : public ::testing::Test
@@ -34,7 +47,6 @@ class SpinEditTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_previousBeep = SpinEdit::setBeepHandler([this] { ++m_beeps; });
         auto* layout = new QHBoxLayout(&m_window);
         m_before = new QLineEdit(&m_window);
         m_spin = new SpinEdit(&m_window);
@@ -56,8 +68,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
     }
 
-    void TearDown() override { SpinEdit::setBeepHandler(m_previousBeep); }
-
     // Tabs into the editor from the control before it, which selects the whole text.
     void enterSpin(qint64 value = Start)
     {
@@ -66,7 +76,7 @@ protected:
         QTest::keyClick(m_before, Qt::Key_Tab);
         ASSERT_TRUE(m_spin->lineEdit()->hasFocus());
         m_seen.clear();
-        m_beeps = 0;
+        m_beeps.count = 0;
     }
 
     QLineEdit* edit() const { return m_spin->lineEdit(); }
@@ -106,9 +116,8 @@ protected:
     SpinEdit* m_spin = nullptr;
     QLineEdit* m_after = nullptr;
     std::vector<Seen> m_seen;
-    int m_beeps = 0;
     bool m_throwBeyond32Bits = false;
-    SpinEdit::BeepHandler m_previousBeep;
+    BeepCounter m_beeps;
 };
 
 struct SpinKeyCase
@@ -271,7 +280,7 @@ TEST_P(SpinEditInvalidText, HoldsTheFocusSilentlyUntilEscapeRestores)
     EXPECT_EQ(m_spin->text(), typed);
     EXPECT_EQ(m_spin->value(), Start);
     EXPECT_EQ(notifications(), 0u);
-    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(m_beeps.count, 0);
     EXPECT_TRUE(boxes.boxes().empty());
 
     key(Qt::Key_Escape);
@@ -302,11 +311,11 @@ TEST_P(SpinEditTyping, RefusesEveryCharacterANumberCannotHoldWithABeep)
     if (c.accepted) {
         EXPECT_EQ(m_spin->text(), QStringLiteral("5") + c.character);
         EXPECT_EQ(notifications(), 1u);
-        EXPECT_EQ(m_beeps, 0);
+        EXPECT_EQ(m_beeps.count, 0);
     } else {
         EXPECT_EQ(m_spin->text(), QStringLiteral("5"));
         EXPECT_EQ(notifications(), 0u);
-        EXPECT_EQ(m_beeps, 1);
+        EXPECT_EQ(m_beeps.count, 1);
     }
 }
 
@@ -326,7 +335,7 @@ TEST_F(SpinEditTest, ControlKeysEditWithoutABeepAndNotifyOncePerChange)
     key(Qt::Key_Delete);    // nothing left to delete
     expectShown(QString(), 1);
     EXPECT_EQ(notifications(), 2u);
-    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(m_beeps.count, 0);
 }
 
 // A paste is taken as typing takes it, the blanks around it dropped; a character typing refuses refuses
@@ -357,7 +366,7 @@ TEST_F(SpinEditTest, APasteIsTakenAsTypedWithoutTheBlanksAroundItOrRefusedWithAB
         const bool taken = c.value != Start;
         expectShown(QString::fromUtf16(c.shown), c.value);
         EXPECT_EQ(notifications(), taken ? 1u : 0u) << c.pasted;
-        EXPECT_EQ(m_beeps, taken ? 0 : 1) << c.pasted;
+        EXPECT_EQ(m_beeps.count, taken ? 0 : 1) << c.pasted;
     }
 
     edit()->selectAll();
@@ -479,7 +488,7 @@ TEST_F(SpinEditTest, AModalBoxOverTheTypingNeitherValidatesNorTrapsTheFocus)
 {
     // The report as a real modal dialog with a focusable control, dismissed once it holds the focus.
     bool boxHadTheFocus = false;
-    const MessageBoxHandler previous = SetMessageBoxHandler([&](const MessageBoxRequest&) {
+    const MessageBoxRecorder boxes([&](const MessageBoxRequest&) {
         QDialog box(&m_window);
         auto* field = new QLineEdit(&box);
         box.setWindowModality(Qt::ApplicationModal);
@@ -492,7 +501,6 @@ TEST_F(SpinEditTest, AModalBoxOverTheTypingNeitherValidatesNorTrapsTheFocus)
     m_throwBeyond32Bits = true;
     enterSpin();
     typeOver(QStringLiteral("3000000000"));
-    SetMessageBoxHandler(previous);
     EXPECT_TRUE(boxHadTheFocus);
     m_window.activateWindow(); // a desktop's window manager does this when the box goes
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));

@@ -1,3 +1,4 @@
+#include "platform/Seam.h"
 #include "platform/window/ErrorReport.h"
 #include "platform/window/MessageBox.h"
 #include "tests/support/QtPrinters.h"
@@ -30,9 +31,10 @@ void collectTexts(QAccessibleInterface* iface, QStringList& texts)
     }
 }
 
-// Shows the real box (no test handler) and reads it as a screen reader would before closing it.
+// Shows the real box (no stand-in) and reads it as a screen reader would before closing it.
 SeenBox showAndRead(const std::function<void()>& show)
 {
+    const SeamGuard<MessageBoxService> realBox(nullptr);
     SeenBox seen;
     QTimer::singleShot(0, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

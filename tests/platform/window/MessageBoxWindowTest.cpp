@@ -1,15 +1,20 @@
 #include "platform/window/MessageBox.h"
 
+#include "platform/Seam.h"
+#include "tests/support/MessageBoxRecorder.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(MessageBoxWindow, TheRealBoxHasATitleAndACloseButtonOnly)
 {
+    const SeamGuard<MessageBoxService> realBox(nullptr);
     Qt::WindowFlags flags;
     bool seen = false;
     QTimer::singleShot(0, [&] {
@@ -34,6 +39,18 @@ TEST(MessageBoxWindow, TheRealBoxHasATitleAndACloseButtonOnly)
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+}
+
+TEST(MessageBoxWindow, AStrayBoxInATestFailsItInsteadOfBlocking)
+{
+    ASSERT_NE(Seam<MessageBoxService>::standIn(), nullptr);
+    EXPECT_NONFATAL_FAILURE(ShowMessageBox({QStringLiteral("Lost"), QStringLiteral("Nobody reads this")}),
+                            "Lost: Nobody reads this");
+    // A recorder of the test's own takes the box while it lives.
+    const MessageBoxRecorder recorder;
+    ShowMessageBox({QStringLiteral("Found"), QStringLiteral("Recorded")});
+    ASSERT_EQ(recorder.boxes().size(), 1u);
+    EXPECT_EQ(recorder.boxes().front().text, QStringLiteral("Recorded"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// What reaches the grid from around its cells: presses on its window, the context menu.
+// Where the grid's focus goes: a press on its scroll bars watched for in its window's events, and the
+// context menu the keyboard asks for at the focused cell.
 #include "platform/grid/StringGrid.h"
 
 #include <QContextMenuEvent>
@@ -53,8 +54,6 @@ void StringGrid::showEvent(QShowEvent* event)
     }
     QAbstractScrollArea::showEvent(event);
 }
-
-// ---- context menu --------------------------------------------------------------------------------
 
 void StringGrid::contextMenuEvent(QContextMenuEvent* event)
 {
