@@ -2,6 +2,7 @@
 
 #include "arithmetic/NumberText.h"
 #include "arithmetic/Product.h"
+#include "calculator/ComputedResult.h"
 #include "calculator/PastedBlock.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
@@ -40,10 +41,17 @@ void GridMenu::popup(const QPoint& at)
     auto* menu = new QMenu(m_grid);
     menu->setObjectName(QStringLiteral("gridMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(QStringLiteral("&Copy")), &QAction::triggered, this,
-            [this] { RunGuarded([this] { copyCell(); }); });
-    connect(menu->addAction(QStringLiteral("Copy &Matrix")), &QAction::triggered, this,
-            [this] { RunGuarded([this] { copyMatrix(); }); });
+    QAction* copyAction = menu->addAction(QStringLiteral("&Copy"));
+    copyAction->setEnabled(canCopy());
+    connect(copyAction, &QAction::triggered, this, [this] { RunGuarded([this] { copyCell(); }); });
+    QAction* copyMatrixAction = menu->addAction(QStringLiteral("Copy &Matrix"));
+    copyMatrixAction->setEnabled(canCopy());
+    connect(copyMatrixAction, &QAction::triggered, this, [this] { RunGuarded([this] { copyMatrix(); }); });
+    if (m_result) {
+        QAction* showAction = menu->addAction(QStringLiteral("&Show Calculation"));
+        showAction->setEnabled(!currentExplanation().isEmpty());
+        connect(showAction, &QAction::triggered, this, [this] { RunGuarded([this] { showCalculation(); }); });
+    }
     if (takesPaste()) {
         // Read once, when the menu opens: what Paste offers is what it pastes.
         const std::optional<std::string> text = ClipboardText();
@@ -58,13 +66,37 @@ void GridMenu::popup(const QPoint& at)
     menu->popup(at);
 }
 
+bool GridMenu::canCopy() const
+{
+    // A result that is no longer the product of what A and B hold is not exported.
+    return !m_result || m_result->upToDate();
+}
+
+QString GridMenu::currentExplanation() const
+{
+    if (!m_result)
+        return QString();
+    return QString::fromStdString(m_result->explanation(m_grid->col(), m_grid->row()));
+}
+
+void GridMenu::showCalculation()
+{
+    const QString text = currentExplanation();
+    if (!text.isEmpty())
+        ShowMessageBox({QStringLiteral("Result Matrix"), text, MessageIcon::Information, m_grid->window()});
+}
+
 void GridMenu::copyCell()
 {
+    if (!canCopy())
+        return;
     PlaceTextOnClipboard(m_grid->cell(m_grid->col(), m_grid->row()).toStdString());
 }
 
 void GridMenu::copyMatrix()
 {
+    if (!canCopy())
+        return;
     QString text;
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         for (int col = 0; col < m_grid->colCount(); ++col) {

@@ -1,14 +1,19 @@
-// What reaches the grid from around its cells: presses on its window, the context menu.
+// What reaches the grid from around its cells: presses on its window, the context menu, tooltips.
 #include "platform/grid/StringGrid.h"
 
+#include "platform/window/ErrorReport.h"
+
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 bool StringGrid::isScrollBar(const QWidget* widget) const
 {
@@ -67,4 +72,28 @@ void StringGrid::contextMenuEvent(QContextMenuEvent* event)
     if (event->reason() != QContextMenuEvent::Mouse)
         emit contextMenuRequested(viewport()->mapToGlobal(cellRect(m_col, m_row).bottomLeft()));
     event->accept();
+}
+
+// ---- tooltips ------------------------------------------------------------------------------------
+
+void StringGrid::setCellToolTip(CellToolTip toolTip)
+{
+    m_cellToolTip = std::move(toolTip);
+}
+
+bool StringGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !m_cellToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const CellHit hit = cellAt(help->pos());
+    QString text;
+    if (hit.inside)
+        RunGuarded([&] { text = m_cellToolTip(hit.col, hit.row); });
+    // The tip stays while the pointer stays in the cell it tells about.
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, viewport(), cellRect(hit.col, hit.row));
+    return true;
 }

@@ -6,8 +6,10 @@
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QToolTip>
 
 class GridMenuTest : public CalculatorFixture
 {
@@ -94,7 +96,9 @@ TEST_F(GridMenuTest, MenuKeyShiftF10AndTheRightButtonOpenItWithTheItemsOfEachGri
     QTest::mouseClick(r->viewport(), Qt::RightButton, Qt::NoModifier, r->cellRect(1, 1).center());
     menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix")}));
+    // Nothing calculated yet: nothing to copy or explain.
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy (off)"), QStringLiteral("Copy &Matrix (off)"),
+                                        QStringLiteral("&Show Calculation (off)")}));
     EXPECT_EQ(QPoint(r->col(), r->row()), QPoint(0, 0)); // the right button moves no cell
 }
 
@@ -181,4 +185,46 @@ TEST_F(GridMenuTest, ABlockBeyondTwentyChangesNothingAndSaysWhy)
     choose(grid("grdMatrixB"), 1, 0, Qt::Key_P);
     EXPECT_EQ(counts(), QStringLiteral("A 1x1 B 1x20 R 1x20"));
     EXPECT_EQ(boxes.boxes().size(), 2u);
+}
+
+namespace {
+
+// What the pointer resting on the cell shows.
+QString toolTip(StringGrid* grid, int col, int row)
+{
+    QToolTip::hideText();
+    // A tip fades before another takes its place.
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    const QPoint at = grid->cellRect(col, row).center();
+    QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+} // namespace
+
+TEST_F(GridMenuTest, TooltipsAndShowCalculationTellTheWholeTextAndHowAResultWasReached)
+{
+    MessageBoxRecorder boxes;
+    StringGrid* r = grid("grdMatrixR");
+    enter({{"2", "1"}}, {{"0.123456789"}, {"1000"}});
+    calculate();
+    const QString explained = QStringLiteral("1,000.246914 = 2 \u00D7 0.123456789 + 1 \u00D7 1000\n"
+                                             "Full value: 1000.246913578");
+    EXPECT_EQ(toolTip(r, 0, 0), explained);
+    EXPECT_EQ(toolTip(grid("grdMatrixB"), 0, 0), QStringLiteral("0.123456789")); // cut: shown whole
+    EXPECT_EQ(toolTip(grid("grdMatrixB"), 0, 1), QString());                     // fits: no tooltip
+    choose(r, 0, 0, Qt::Key_S);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, QStringLiteral("Result Matrix"));
+    EXPECT_EQ(boxes.boxes()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(boxes.boxes()[0].text, explained);
+
+    // From the texts as they stood at Calculate, said to be out of date.
+    grid("grdMatrixA")->setCell(0, 0, QStringLiteral("3"));
+    EXPECT_EQ(toolTip(r, 0, 0), QStringLiteral("Out of date\n") + explained);
+    QMenu* menu = openMenu(r);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy (off)"), QStringLiteral("Copy &Matrix (off)"),
+                                        QStringLiteral("&Show Calculation")}));
 }
