@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::string_view Times = " \xC3\x97 ";  // " × "
+constexpr std::string_view Times = " \xC3\x97 ";      // " × "
 constexpr std::string_view Ellipsis = "\xE2\x80\xA6"; // "…"
 
 bool isContinuationByte(char c)

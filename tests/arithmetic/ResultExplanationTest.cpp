@@ -45,6 +45,9 @@ TEST(ResultExplanation, TwentyLongTermsWrapIntoLinesNoWiderThanTheLimitAndLongFa
     std::string expected = "1.5 =";
     for (std::size_t k = 0; k < a.size(); ++k)
         expected += (k == 0 ? " " : " + ")
-                    + (k == 3 ? "111111111111111\xE2\x80\xA6" "11111.222222222" : a[k]) + " \xC3\x97 " + b[k];
+                    + (k == 3 ? "111111111111111\xE2\x80\xA6"
+                                "11111.222222222"
+                              : a[k])
+                    + " \xC3\x97 " + b[k];
     EXPECT_EQ(sum, expected);
 }

@@ -124,3 +124,17 @@ TEST_F(CellText, GreyedCountsAndTheirCaptionsReadAtFourAndAHalfToOne)
         }
     }
 }
+
+TEST_F(CellText, AnOutOfDateResultIsGreyedYetReadsAtFourAndAHalfToOne)
+{
+    auto* r = part<StringGrid>("grdMatrixR");
+    enter({{"8"}, {"1"}}, {{"8"}});
+    calculate();
+    // The current cell is highlighted while the grid has no focus: the cell below it is looked at.
+    const auto [paper, black] = backgroundAndInk(shownCell(r, 0, 1));
+    part<StringGrid>("grdMatrixA")->setCell(0, 0, QStringLiteral("9"));
+    const auto [background, grey] = backgroundAndInk(shownCell(r, 0, 1));
+    EXPECT_EQ(background, paper);
+    EXPECT_GE(ContrastRatio(grey, background), 4.5);
+    EXPECT_LT(ContrastRatio(grey, background), ContrastRatio(black, paper) - 3) << "no longer looks greyed";
+}

@@ -54,8 +54,7 @@ TEST_F(Result, EveryKindOfChangeLeavesItOutOfDateUntilTheNextCalculate)
         {"typing in A", [&] { type("grdMatrixA", "5"); }},
         {"typing in B", [&] { type("grdMatrixB", "5"); }},
         {"a paste into A", [&] { paste("grdMatrixA", "7"); }},
-        {"an undone paste",
-         [&] { QTest::keyClick(grid("grdMatrixB"), Qt::Key_Z, Qt::ControlModifier); }},
+        {"an undone paste", [&] { QTest::keyClick(grid("grdMatrixB"), Qt::Key_Z, Qt::ControlModifier); }},
         {"a count step", [&] { QTest::keyClick(part<SpinEdit>("edtBCol")->lineEdit(), Qt::Key_Up); }},
         {"a paste growing a count", [&] { paste("grdMatrixB", "1\t2\t3"); }},
     };
