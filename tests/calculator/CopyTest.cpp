@@ -39,17 +39,16 @@ TEST_F(Copy, QuotesAResultThatHoldsAComma)
     EXPECT_EQ(clipboard.content, "\"1,234\",6\r\n");
 }
 
-TEST_F(Copy, AfterAResizeExportsNothingUntilCalculated)
+TEST_F(Copy, AfterAResizeExportsNothingAndNoOlderResultShows)
 {
-    enter({{"1", "0"}, {"0", "1"}}, {{"1", "2"}, {"3", "4"}});
+    enter({{"1", "0", "0"}, {"0", "1", "0"}, {"0", "0", "1"}}, {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
     calculate();
-    setDimensions(2, 2, 3);
+    enter({{"2", "0"}, {"0", "2"}}, {{"1", "2"}, {"4", "5"}});
+    calculate();
+    setDimensions(3, 3, 3);
+    EXPECT_EQ(resultRows(), (QStringList{QStringLiteral("2 4 "), QStringLiteral("8 10 "), QStringLiteral("  ")}));
     copy();
     EXPECT_EQ(clipboard.content, "old");
-    fill(part<StringGrid>("grdMatrixB"), {{"1", "2", "5"}, {"3", "4", "6"}});
-    calculate();
-    copy();
-    EXPECT_EQ(clipboard.content, "1,2,5\r\n3,4,6\r\n");
 }
 
 TEST_F(Copy, AHeldClipboardIsReportedAndKeepsItsContent)
