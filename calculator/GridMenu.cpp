@@ -1,5 +1,6 @@
 #include "calculator/GridMenu.h"
 
+#include "calculator/ComputedResult.h"
 #include "calculator/SpokenSize.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/grid/StringGrid.h"
@@ -31,8 +32,11 @@ void GridMenu::popup(const QPoint& at)
     auto* menu = new PopupMenu(m_grid);
     menu->setObjectName(QStringLiteral("gridMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addItem(QStringLiteral("&Copy"), true, [this] { copyCell(); });
-    menu->addItem(QStringLiteral("Copy &Matrix"), true, [this] { copyMatrix(); });
+    menu->addItem(QStringLiteral("&Copy"), canCopy(), [this] { copyCell(); });
+    menu->addItem(QStringLiteral("Copy &Matrix"), canCopy(), [this] { copyMatrix(); });
+    if (m_result)
+        menu->addItem(QStringLiteral("&Show Calculation"), !currentExplanation().isEmpty(),
+                      [this] { showCalculation(); });
     if (takesPaste()) {
         // Asked once, when the menu opens, which does not wait for the answer: Paste is enabled when it
         // arrives, and what Paste offers then is what it pastes.
@@ -59,8 +63,30 @@ GridCells GridMenu::cells() const
     return {rows, cols, [grid = m_grid](int col, int row) { return grid->cell(col, row).toStdString(); }};
 }
 
+bool GridMenu::canCopy() const
+{
+    // A result that is no longer the product of what A and B hold is not exported.
+    return !m_result || m_result->upToDate();
+}
+
+QString GridMenu::currentExplanation() const
+{
+    if (!m_result)
+        return QString();
+    return QString::fromStdString(m_result->explanation(m_grid->col(), m_grid->row()));
+}
+
+void GridMenu::showCalculation()
+{
+    const QString text = currentExplanation();
+    if (!text.isEmpty())
+        ShowMessageBox({QStringLiteral("Result Matrix"), text, MessageIcon::Information, m_grid->window()});
+}
+
 void GridMenu::copyCell()
 {
+    if (!canCopy())
+        return;
     PlaceTextOnClipboard(m_grid->cell(m_grid->col(), m_grid->row()).toStdString());
     announce(QStringLiteral("%1 row %2 column %3 copied")
                  .arg(m_grid->accessibleName())
@@ -70,8 +96,12 @@ void GridMenu::copyCell()
 
 void GridMenu::copyMatrix()
 {
+    if (!canCopy())
+        return;
     const GridCells grid{m_grid->rowCount(), m_grid->colCount(), cells().text};
-    const CopiedBlock block = CopyMatrixBlock(grid, m_values ? m_values : ValuesFromTexts(grid));
+    // R's cells carry the values Calculate computed, not what their rounded texts read back as.
+    const CellValues values = m_result ? ValuesOfMatrix(m_result->values()) : ValuesFromTexts(grid);
+    const CopiedBlock block = CopyMatrixBlock(grid, values);
     PlaceOnClipboard({block.text, block.html});
     announce(m_grid->accessibleName() + QStringLiteral(" copied, ")
              + SpokenSize(m_grid->rowCount(), m_grid->colCount()));

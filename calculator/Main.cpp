@@ -20,15 +20,18 @@
 #include "platform/window/Form.h"
 #include "platform/window/MessageBox.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStringEncoder>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -46,6 +49,12 @@ constexpr int CountEditorWidth = 45;
 constexpr int BottomSpaceWidth = 10;
 constexpr int ButtonRowGap = 5;
 constexpr int RootMargin = 6;
+// Between a cell's edge and its text.
+// An out-of-date result is greyed yet stays readable, with a margin for the blending of glyph edges.
+constexpr double GreyedResultContrast = 4.8;
+// A cut cell's tooltip shows its text in lines of this many characters, and no more lines than a screen holds.
+constexpr qsizetype ToolTipLineLength = 80;
+constexpr qsizetype ToolTipLines = 40;
 
 const QString ValidationMessage = QStringLiteral("All Matrix A and Matrix B values must be Numeric!");
 
@@ -73,6 +82,25 @@ QLineEdit* countDisplay(const QString& name, bool readOnly, QWidget* parent)
     display->setReadOnly(readOnly);
     display->setEnabled(false);
     return display;
+}
+
+// The whole of a long text in lines a screen can hold; a text beyond even that ends in "…".
+QString wrappedWhole(const QString& text)
+{
+    QString out;
+    qsizetype at = 0;
+    for (qsizetype lines = 0; at < text.size() && lines < ToolTipLines; ++lines) {
+        qsizetype length = std::min(ToolTipLineLength, text.size() - at);
+        if (at + length < text.size() && text.at(at + length - 1).isHighSurrogate())
+            --length;
+        if (lines > 0)
+            out += u'\n';
+        out += QStringView(text).mid(at, length);
+        at += length;
+    }
+    if (at < text.size())
+        out += QChar(0x2026);
+    return out;
 }
 
 } // namespace
@@ -296,11 +324,18 @@ void TFM_Main::connectHandlers()
     connect(edtARow, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtARowPropertiesChange));
     connect(edtACol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtAColPropertiesChange));
     connect(edtBCol, &SpinEdit::propertiesChanged, this, Guarded(this, &TFM_Main::edtBColPropertiesChange));
-    for (StringGrid* grid : {grdMatrixA, grdMatrixB, grdMatrixR})
+    for (StringGrid* grid : {grdMatrixA, grdMatrixB, grdMatrixR}) {
         grid->setCellPainter(std::bind_front(&TFM_Main::grdMatrixDrawCell, this));
+        grid->setCellToolTip(std::bind_front(&TFM_Main::cellToolTip, this, grid));
+    }
+    // Typing, a paste and an undo all change the cells that R was computed from.
+    for (StringGrid* grid : {grdMatrixA, grdMatrixB}) {
+        connect(grid, &StringGrid::cellEdited, this, &TFM_Main::resultOutOfDate);
+        connect(grid, &StringGrid::cellWritten, this, &TFM_Main::resultOutOfDate);
+    }
     new GridMenu(grdMatrixA, edtARow, edtACol);
     new GridMenu(grdMatrixB, edtACol, edtBCol);
-    new GridMenu(grdMatrixR, nullptr, nullptr);
+    (new GridMenu(grdMatrixR, nullptr, nullptr))->setResult(&m_computed);
 }
 
 void TFM_Main::setTabOrder()
@@ -360,6 +395,9 @@ void TFM_Main::UpdateMatrixSizes()
     const int p = ToInt32(edtBCol->value());
     edtRRows->setText(QString::number(m));
     edtRCols->setText(QString::number(p));
+    const int n = ToInt32(edtACol->value());
+    if (grdMatrixA->rowCount() != m || grdMatrixA->colCount() != n || grdMatrixB->colCount() != p)
+        resultOutOfDate();
     grdMatrixA->setRowCount(ToInt32(edtARow->value()));
     grdMatrixA->setColCount(ToInt32(edtACol->value()));
     grdMatrixB->setRowCount(ToInt32(edtACol->value()));
@@ -374,34 +412,76 @@ void TFM_Main::grdMatrixDrawCell(QPainter& Canvas, StringGrid* Sender, int ACol,
     QRect r = Rect;
     FillRect(Canvas, r);
     InflateRect(r, -StringGrid::TextInset, -StringGrid::TextInset);
+    if (Sender == grdMatrixR && m_computed.state() == ComputedResult::State::OutOfDate)
+        Canvas.setPen(ReadableOn(ResolveColor(clGrayText), Canvas.brush().color(), GreyedResultContrast));
     // A cell shows its text as it stands: an ampersand is no mnemonic, and a text too long for the cell
     // says so with a leading ellipsis rather than passing its last digits off as the number.
     DrawTextA(Canvas, Sender->cell(ACol, ARow), r,
               Dt::SingleLine | Dt::VCenter | Dt::Right | Dt::NoPrefix | Dt::StartEllipsis);
 }
 
-bool TFM_Main::ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b)
+bool TFM_Main::ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b, TextMatrix& aTexts, TextMatrix& bTexts)
 {
     // Every cell is parsed, and once: the values are what the product multiplies. One buffer takes each
     // cell's UTF-8 in turn.
-    bool allNumeric = true;
+    StringGrid* badGrid = nullptr;
+    int badCol = 0;
+    int badRow = 0;
     QStringEncoder toUtf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
     std::string utf8;
-    for (const auto& [grid, values] : {std::pair{grdMatrixA, &a}, std::pair{grdMatrixB, &b}}) {
+    for (const auto& [grid, values, texts] :
+         {std::tuple{grdMatrixA, &a, &aTexts}, std::tuple{grdMatrixB, &b, &bTexts}}) {
         *values = ExtendedMatrix(grid->rowCount(), grid->colCount());
+        texts->rows = values->rows;
+        texts->cols = values->cols;
+        texts->texts.clear();
+        texts->texts.reserve(values->values.size());
         for (int i = 0; i < values->rows; ++i) {
             for (int k = 0; k < values->cols; ++k) {
                 const QString text = grid->cell(k, i);
                 utf8.resize(std::size_t(toUtf8.requiredSpace(text.size())));
                 const char* end = toUtf8.appendToBuffer(utf8.data(), text);
-                if (!TryParseNumber(std::string_view(utf8.data(), std::size_t(end - utf8.data())), values->at(i, k)))
-                    allNumeric = false;
+                const std::string_view cellUtf8(utf8.data(), std::size_t(end - utf8.data()));
+                texts->texts.emplace_back(cellUtf8);
+                if (!TryParseNumber(cellUtf8, values->at(i, k)) && !badGrid) {
+                    badGrid = grid;
+                    badCol = k;
+                    badRow = i;
+                }
             }
         }
     }
-    if (!allNumeric)
-        ShowMessageBox({QStringLiteral("Error"), ValidationMessage, MessageIcon::Error, this});
-    return allNumeric;
+    if (!badGrid)
+        return true;
+    ShowMessageBox({QStringLiteral("Error"), ValidationMessage, MessageIcon::Error, this});
+    // With the box gone, the user is taken to the cell to correct.
+    badGrid->setCurrentCell(badCol, badRow);
+    badGrid->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TFM_Main::resultOutOfDate()
+{
+    // Only the first change after a Calculate costs more than this test.
+    if (!m_computed.markOutOfDate())
+        return;
+    btnCopy->setEnabled(false);
+    grdMatrixR->setAccessibleDescription(QStringLiteral("Out of date"));
+    grdMatrixR->viewport()->update();
+}
+
+QString TFM_Main::cellToolTip(const StringGrid* grid, int col, int row) const
+{
+    if (grid == grdMatrixR) {
+        const std::string explanation = m_computed.explanation(col, row);
+        if (!explanation.empty())
+            return QString::fromStdString(explanation);
+    }
+    const QString text = grid->cell(col, row);
+    if (text.isEmpty()
+        || !IsLineCut(QFontMetrics(grid->font()), text, StringGrid::DefaultColWidth - 2 * StringGrid::TextInset))
+        return QString();
+    return wrappedWhole(text);
 }
 
 bool TFM_Main::confirmCounts()
@@ -419,17 +499,25 @@ void TFM_Main::btnCalculateClick()
         return;
     ExtendedMatrix a;
     ExtendedMatrix b;
-    if (!ValidateMatrices(a, b))
+    TextMatrix aTexts;
+    TextMatrix bTexts;
+    if (!ValidateMatrices(a, b, aTexts, bTexts))
         return;
     // Every cell is computed before any is written, so an overflow leaves the previous result whole.
-    const std::vector<std::string> results = ProductTexts(a, b);
-    // One repaint for the whole result rather than a request per cell.
+    ExtendedMatrix r = ProductValues(a, b);
+    const std::vector<std::string> results = ResultTexts(r);
+    // One repaint for the whole result rather than a request per cell. R holds this product alone: a
+    // cell outside it is emptied, so growing the counts later shows no older result.
     grdMatrixR->setUpdatesEnabled(false);
     auto next = results.cbegin();
-    for (int row = 0; row < a.rows; ++row) {
-        for (int column = 0; column < b.cols; ++column)
-            grdMatrixR->setCell(column, row, QString::fromStdString(*next++));
+    for (int row = 0; row < MatrixCountLimit; ++row) {
+        for (int column = 0; column < MatrixCountLimit; ++column) {
+            const bool inProduct = row < r.rows && column < r.cols;
+            grdMatrixR->setCell(column, row, inProduct ? QString::fromStdString(*next++) : QString());
+        }
     }
+    m_computed.set(std::move(r), std::move(aTexts), std::move(bTexts));
+    grdMatrixR->setAccessibleDescription(QString());
     grdMatrixR->setUpdatesEnabled(true);
     btnCopy->setEnabled(true);
     // The focus stays on the button, so a screen reader would not otherwise learn that R changed.
@@ -438,7 +526,7 @@ void TFM_Main::btnCalculateClick()
 
 void TFM_Main::btnCopyClick()
 {
-    if (!confirmCounts())
+    if (!confirmCounts() || !m_computed.upToDate())
         return;
     std::vector<std::vector<std::string>> rows(std::size_t(grdMatrixR->rowCount()));
     for (int row = 0; row < grdMatrixR->rowCount(); ++row) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/ComputedResult.h"
 #include "platform/grid/StringGrid.h"
 #include "platform/window/Form.h"
 
@@ -14,7 +15,6 @@ class LayoutLook;
 class QPainter;
 class QLineEdit;
 class SpinEdit;
-struct ExtendedMatrix;
 
 // The calculator window: three captioned groups side by side, one per matrix, each with its counts
 // above a grid, and About and Exit at the bottom right.
@@ -30,6 +30,10 @@ public:
 
     // The About box lives in a layer above this window; start-up hands over how to show it.
     void setAboutBox(std::function<void(QWidget* over)> showModal);
+
+    // What the last successful Calculate computed (R's values, the texts it came from) and whether R is
+    // still the product of what A and B hold.
+    const ComputedResult& computedResult() const { return m_computed; }
 
     // Event handlers.
     void FormShow();
@@ -95,11 +99,17 @@ private:
     void setTabOrder();
 
     void UpdateMatrixSizes();
-    bool ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b);
+    // Parses A and B into values and keeps their texts; on a cell that is not a number, says so and
+    // then shows the first such cell.
+    bool ValidateMatrices(ExtendedMatrix& a, ExtendedMatrix& b, TextMatrix& aTexts, TextMatrix& bTexts);
+    // A count or a cell of A or B changed: R no longer is their product.
+    void resultOutOfDate();
+    QString cellToolTip(const StringGrid* grid, int col, int row) const;
     // Confirms the focused spin editor as leaving it would; false when its text holds the focus.
     bool confirmCounts();
 
     std::function<void(QWidget* over)> m_showAboutBox;
+    ComputedResult m_computed;
 };
 
 extern TFM_Main* FM_Main;

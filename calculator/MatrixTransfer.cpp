@@ -17,6 +17,15 @@ CellValues ValuesFromTexts(const GridCells& grid)
     };
 }
 
+CellValues ValuesOfMatrix(const ExtendedMatrix& values)
+{
+    return [&values](int col, int row) -> std::optional<Extended> {
+        if (row < values.rows && col < values.cols)
+            return values.at(row, col);
+        return std::nullopt;
+    };
+}
+
 MatrixTransfer::PasteOutcome MatrixTransfer::paste(std::string_view text, std::string_view html, const GridCells& grid,
                                                    int col, int row, GridChange& change)
 {

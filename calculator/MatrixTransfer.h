@@ -1,6 +1,7 @@
 #pragma once
 
 #include "arithmetic/Extended.h"
+#include "arithmetic/Product.h"
 #include "transfer/CopiedBlock.h"
 
 #include <functional>
@@ -21,6 +22,8 @@ struct GridCells
 using CellValues = std::function<std::optional<Extended>(int col, int row)>;
 // Values read from the cells' texts, as Calculate reads them.
 CellValues ValuesFromTexts(const GridCells& grid);
+// The values of a computed matrix (referred to, not copied); nothing outside it.
+CellValues ValuesOfMatrix(const ExtendedMatrix& values);
 
 // What to do to a grid: set its counts (growing before the cells are written, shrinking after), then the texts.
 struct GridChange

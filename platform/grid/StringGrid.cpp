@@ -116,16 +116,21 @@ QString StringGrid::cell(int col, int row) const
 
 void StringGrid::setCell(int col, int row, const QString& text)
 {
+    const quint64 key = cellKey(col, row);
+    const auto stored = m_cells.constFind(key);
+    const bool changed = stored == m_cells.cend() ? !text.isEmpty() : *stored != text;
     if (text.isEmpty())
-        m_cells.remove(cellKey(col, row));
+        m_cells.remove(key);
     else
-        m_cells.insert(cellKey(col, row), text);
+        m_cells.insert(key, text);
     if (m_editorOpen && col == m_col && row == m_row && m_editor->text() != text) {
         const QSignalBlocker blocker(m_editor);
         m_editor->setText(text);
     }
     updateCell(col, row);
     announceCellWritten(col, row);
+    if (changed)
+        emit cellWritten(col, row);
 }
 
 void StringGrid::setEditable(bool on)

@@ -78,6 +78,10 @@ public:
                                            StringGrid::DrawState state)>;
     void setCellPainter(CellPainter painter);
 
+    // The tooltip of a cell, asked when the pointer rests on it; an empty text shows none.
+    using CellToolTip = std::function<QString(int col, int row)>;
+    void setCellToolTip(CellToolTip toolTip);
+
 signals:
     // The context menu key, Shift+F10 or the right button on a grid whose editor is closed: `at` is where
     // the menu belongs, in viewport coordinates.
@@ -86,6 +90,8 @@ signals:
     void undoRequested();
     // The user changed a cell's text in the editor.
     void cellEdited(int col, int row);
+    // setCell changed a cell's stored text.
+    void cellWritten(int col, int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,6 +108,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     struct CellHit
@@ -167,6 +174,7 @@ private:
     bool m_editorOpen = false;
     QHash<quint64, QString> m_cells;
     CellPainter m_cellPainter;
+    CellToolTip m_cellToolTip;
     QPointer<QWindow> m_filteredWindow;
     GridInplaceEditor* m_editor = nullptr;
     bool m_dragging = false;

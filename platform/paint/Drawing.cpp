@@ -75,6 +75,15 @@ void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigne
     canvas.restore();
 }
 
+bool IsLineCut(const QFontMetrics& metrics, const QString& text, int width)
+{
+    const int measureFlags = Qt::TextSingleLine;
+    if (text.size() < LongLineLength)
+        return LineWidth(metrics, text, measureFlags) > width;
+    const QString shown = VisiblePart(text, metrics, width, true, false, IsBelowBidiBlocks(text));
+    return shown.size() < text.size() || LineWidth(metrics, shown, measureFlags) > width;
+}
+
 int MulDiv(int a, int b, int c)
 {
     if (c == 0)

@@ -3,6 +3,7 @@
 #include <QRect>
 
 class QColor;
+class QFontMetrics;
 class QPainter;
 class QString;
 
@@ -33,6 +34,10 @@ void InflateRect(QRect& rect, int dx, int dy);
 // clipped to the rectangle unless Dt::NoClip; Dt::VCenter takes effect only with Dt::SingleLine. A long
 // single line is laid out only around the end that shows, whatever its scripts.
 void DrawTextA(QPainter& canvas, const QString& text, const QRect& rect, unsigned flags);
+
+// Whether DrawTextA with Dt::SingleLine | Dt::NoPrefix | Dt::StartEllipsis cuts `text` in a box `width`
+// pixels wide. A long text costs no more than drawing it does.
+bool IsLineCut(const QFontMetrics& metrics, const QString& text, int width);
 
 // a * b / c from the exact 64-bit product, rounded to the nearest integer with halves away from zero;
 // -1 when c is 0 or the result does not fit in 32 bits.

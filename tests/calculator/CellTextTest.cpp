@@ -55,7 +55,6 @@ TEST_F(CellText, ATooLongResultStartsWithTheMarkAndTextsThatFitDrawAsBefore)
     // Current cells are highlighted: each grid's current cell is away from the cells looked at.
     enter({{"1", "0"}}, {{"3001.5", "1"}, {"7", "2"}});
     calculate();
-    part<StringGrid>("grdMatrixB")->setCell(0, 1, QStringLiteral("1&5"));
     a->setCurrentCell(1, 0);
     r->setCurrentCell(1, 0);
     ASSERT_EQ(r->cell(0, 0), QStringLiteral("3,001.5"));
@@ -69,7 +68,10 @@ TEST_F(CellText, ATooLongResultStartsWithTheMarkAndTextsThatFitDrawAsBefore)
                   mark.copy(0, 0, int(2 * ratio) + markWidth, mark.height()))
             << ratio;
         EXPECT_NE(cut, drawnCell(r, r->cell(0, 0), OldFlags, ratio)) << ratio;
-
+    }
+    // Not a number: set after Calculate, which leaves R out of date and greyed.
+    part<StringGrid>("grdMatrixB")->setCell(0, 1, QStringLiteral("1&5"));
+    for (const qreal ratio : {1.0, 2.0}) {
         EXPECT_EQ(shownCell(a, 0, 0, ratio), drawnCell(a, QStringLiteral("1"), OldFlags, ratio)) << ratio;
         // "1&5" shows as the old drawing showed "1&&5": with its ampersand, nothing underlined.
         EXPECT_EQ(shownCell(part<StringGrid>("grdMatrixB"), 0, 1, ratio),
@@ -121,4 +123,18 @@ TEST_F(CellText, GreyedCountsAndTheirCaptionsReadAtFourAndAHalfToOne)
             EXPECT_LT(ContrastRatio(ink, background), 15.0) << name << ": no longer looks disabled";
         }
     }
+}
+
+TEST_F(CellText, AnOutOfDateResultIsGreyedYetReadsAtFourAndAHalfToOne)
+{
+    auto* r = part<StringGrid>("grdMatrixR");
+    enter({{"8"}, {"1"}}, {{"8"}});
+    calculate();
+    // The current cell is highlighted while the grid has no focus: the cell below it is looked at.
+    const auto [paper, black] = backgroundAndInk(shownCell(r, 0, 1));
+    part<StringGrid>("grdMatrixA")->setCell(0, 0, QStringLiteral("9"));
+    const auto [background, grey] = backgroundAndInk(shownCell(r, 0, 1));
+    EXPECT_EQ(background, paper);
+    EXPECT_GE(ContrastRatio(grey, background), 4.5);
+    EXPECT_LT(ContrastRatio(grey, background), ContrastRatio(black, paper) - 3) << "no longer looks greyed";
 }

@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QToolTip>
 
 #include <functional>
 
@@ -102,7 +104,9 @@ TEST_F(GridMenuTest, MenuKeyShiftF10AndTheRightButtonOpenItWithTheItemsOfEachGri
     QTest::mouseClick(r->viewport(), Qt::RightButton, Qt::NoModifier, r->cellRect(1, 1).center());
     menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy"), QStringLiteral("Copy &Matrix")}));
+    // Nothing calculated yet: nothing to copy or explain.
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy (off)"), QStringLiteral("Copy &Matrix (off)"),
+                                        QStringLiteral("&Show Calculation (off)")}));
     EXPECT_EQ(QPoint(r->col(), r->row()), QPoint(0, 0)); // the right button moves no cell
 }
 
@@ -127,6 +131,13 @@ TEST_F(GridMenuTest, CopyTakesTheCellAndCopyMatrixTabSeparatedLines)
     EXPECT_EQ(clipboard.content.text, std::string("1\0"
                                                   "2",
                                                   3));
+
+    // R's cells carry what Calculate computed, not what their six-decimal texts read back as.
+    enter({{"2", "1"}}, {{"0.123456789"}, {"1000"}});
+    calculate();
+    choose(grid("grdMatrixR"), 0, 0, Qt::Key_M);
+    EXPECT_EQ(clipboard.content.text, "1,000.246914\n");
+    EXPECT_NE(clipboard.content.html.find("sdval=\"1000.246913578\""), std::string::npos) << clipboard.content.html;
 }
 
 TEST_F(GridMenuTest, ABlockGrowsTheCountsLandsAtTheCurrentCellAndUndoPutsEverythingBack)
@@ -275,4 +286,45 @@ TEST_F(GridMenuTest, CopiesPastesAndUndosAreAnnouncedWithTheGridAndItsNewSize)
                 said << e.name;
         EXPECT_EQ(said, QStringList{QString::fromUtf8(step.said)});
     }
+}
+
+namespace {
+
+// What the pointer resting on the cell shows, once an earlier tip has faded.
+QString toolTip(StringGrid* grid, int col, int row)
+{
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    const QPoint at = grid->cellRect(col, row).center();
+    QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+} // namespace
+
+TEST_F(GridMenuTest, TooltipsAndShowCalculationTellTheWholeTextAndHowAResultWasReached)
+{
+    MessageBoxRecorder boxes;
+    StringGrid* r = grid("grdMatrixR");
+    enter({{"2", "1"}}, {{"0.123456789"}, {"1000"}});
+    calculate();
+    const QString explained = QStringLiteral("1,000.246914 = 2 \u00D7 0.123456789 + 1 \u00D7 1000\n"
+                                             "Full value: 1000.246913578");
+    EXPECT_EQ(toolTip(r, 0, 0), explained);
+    EXPECT_EQ(toolTip(grid("grdMatrixB"), 0, 0), QStringLiteral("0.123456789")); // cut: shown whole
+    EXPECT_EQ(toolTip(grid("grdMatrixB"), 0, 1), QString());                     // fits: no tooltip
+    choose(r, 0, 0, Qt::Key_S);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(QStringList({boxes.boxes()[0].caption, boxes.boxes()[0].text}),
+              QStringList({QStringLiteral("Result Matrix"), explained}));
+    EXPECT_EQ(boxes.boxes()[0].icon, MessageIcon::Information);
+
+    // From the texts as they stood at Calculate, said to be out of date.
+    grid("grdMatrixA")->setCell(0, 0, QStringLiteral("3"));
+    EXPECT_EQ(toolTip(r, 0, 0), QStringLiteral("Out of date\n") + explained);
+    QMenu* menu = openMenu(r);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(items(menu), QStringList({QStringLiteral("&Copy (off)"), QStringLiteral("Copy &Matrix (off)"),
+                                        QStringLiteral("&Show Calculation")}));
 }
