@@ -44,7 +44,7 @@ void GridMenu::popup(const QPoint& at)
         QAction* pasteAction = menu->addItem(QStringLiteral("&Paste"), false, [this, block] { paste(*block); });
         RequestClipboard(pasteAction, ClipboardMode::Clipboard,
                          [pasteAction, block](std::optional<ClipboardContent> content) {
-                             *block = content.value_or(ClipboardContent{});
+                             *block = std::move(content).value_or(ClipboardContent{});
                              pasteAction->setEnabled(!block->text.empty() || !block->html.empty());
                          });
         menu->addItem(QStringLiteral("&Undo Paste"), canUndoPaste(), [this] { undoPaste(); });

@@ -93,9 +93,9 @@ public:
                 content = ReadX11Selection(mode, deadline);
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
-                [guard, done = std::move(done), content = std::move(content)] {
+                [guard, done = std::move(done), content = std::move(content)]() mutable {
                     if (guard)
-                        done(content);
+                        done(std::move(content));
                 },
                 Qt::QueuedConnection);
         });

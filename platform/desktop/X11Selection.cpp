@@ -9,11 +9,13 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -127,13 +129,21 @@ Answer fetch(const Connection& c, xcb_window_t window, xcb_atom_t selection, xcb
     }
 }
 
-std::string fromUtf8(const std::string& bytes)
+// A text in valid UTF-8 is handed on as it came, so a large one is never held twice; only a broken one is
+// mended, with replacement characters. The check decodes a slice at a time and keeps nothing of it.
+std::string fromUtf8(std::string bytes)
 {
+    constexpr std::size_t Slice = std::size_t(1) << 16;
+    QStringDecoder decode(QStringDecoder::Utf8);
+    for (std::size_t at = 0; at < bytes.size() && !decode.hasError(); at += Slice)
+        (void)QString(decode(QByteArrayView(bytes.data() + at, qsizetype(std::min(Slice, bytes.size() - at)))));
+    if (!decode.hasError())
+        return bytes;
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).toStdString();
 }
 
 // Browsers hand text/html over in UTF-16 with a byte order mark; everyone else in UTF-8.
-std::string htmlFrom(const std::string& bytes)
+std::string htmlFrom(std::string bytes)
 {
     if (bytes.size() >= 2
         && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'))) {
@@ -141,7 +151,7 @@ std::string htmlFrom(const std::string& bytes)
         auto decode = QStringDecoder(QStringDecoder::Utf16);
         return QString(decode(raw)).toStdString();
     }
-    return fromUtf8(bytes);
+    return fromUtf8(std::move(bytes));
 }
 
 } // namespace
@@ -168,8 +178,9 @@ std::optional<ClipboardContent> ReadX11Selection(ClipboardMode mode, Clock::time
         if (answer == Answer::Late)
             return std::nullopt;
         if (answer == Answer::Given) {
-            content = ClipboardContent{
-                latin1 ? QString::fromLatin1(data.data(), qsizetype(data.size())).toStdString() : fromUtf8(data), {}};
+            content = ClipboardContent{latin1 ? QString::fromLatin1(data.data(), qsizetype(data.size())).toStdString()
+                                              : fromUtf8(std::move(data)),
+                                       {}};
             break;
         }
     }
@@ -177,7 +188,7 @@ std::optional<ClipboardContent> ReadX11Selection(ClipboardMode mode, Clock::time
     if (answer == Answer::Given) {
         if (!content)
             content.emplace();
-        content->html = htmlFrom(data);
+        content->html = htmlFrom(std::move(data));
     }
     return content;
 }

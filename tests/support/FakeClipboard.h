@@ -26,10 +26,10 @@ public:
     {
     }
 
-    void place(ClipboardMode mode, const ClipboardContent& content) override
+    void place(ClipboardMode mode, const ClipboardContent& placed) override
     {
         if (!held)
-            store(mode) = {content.text, content.html};
+            store(mode) = {placed.text, placed.html};
     }
     bool owns(ClipboardMode) const override { return !held; }
     bool supportsSelection() const override { return true; }
@@ -45,7 +45,7 @@ public:
     void request(QObject* context, ClipboardMode mode,
                  std::function<void(std::optional<ClipboardContent>)> done) override
     {
-        QTimer::singleShot(0, context, [done = std::move(done), content = read(mode)] { done(content); });
+        QTimer::singleShot(0, context, [done = std::move(done), answer = read(mode)] { done(answer); });
     }
 
     Store& store(ClipboardMode mode) { return mode == ClipboardMode::Selection ? selection : content; }
