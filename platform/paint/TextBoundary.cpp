@@ -18,6 +18,13 @@ constexpr std::size_t StackAttributes = 2048;
 
 using Attributes = std::array<unsigned char, StackAttributes>;
 
+// A grapheme is a few characters (an emoji sequence, a letter with a stack of marks): a bounded search for
+// one looks no further than the context, which keeps a cut of every long cell in view cheap.
+qsizetype firstReach(QTextBoundaryFinder::BoundaryType type, TextBoundary::Search search)
+{
+    return type == QTextBoundaryFinder::Grapheme && search == TextBoundary::Search::Bounded ? Context : FirstReach;
+}
+
 } // namespace
 
 TextBoundary::TextBoundary(QTextBoundaryFinder::BoundaryType type, QStringView text)
@@ -54,7 +61,7 @@ qsizetype TextBoundary::after(qsizetype position, Search search, const Accept& a
 {
     Attributes attributes;
     QString held;
-    qsizetype reach = FirstReach;
+    qsizetype reach = firstReach(m_type, search);
     for (qsizetype at = std::clamp<qsizetype>(position, 0, m_size); at < m_size;
          reach = std::min(reach * ReachGrowth, MaxReach)) {
         qsizetype from = std::max<qsizetype>(0, at - Context);
@@ -81,7 +88,7 @@ qsizetype TextBoundary::before(qsizetype position, Search search, const Accept& 
 {
     Attributes attributes;
     QString held;
-    qsizetype reach = FirstReach;
+    qsizetype reach = firstReach(m_type, search);
     for (qsizetype at = std::clamp<qsizetype>(position, 0, m_size); at > 0;
          reach = std::min(reach * ReachGrowth, MaxReach)) {
         qsizetype from = std::max<qsizetype>(0, at - reach - Context);
